@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+
+#include "automation/value.h"
+
+namespace standin {
+
+// How a stand-in misbehaves for one operation, so that every failure the program handles can be
+// provoked: refuse the call, or answer a value of the test's choosing (a wrong kind, an
+// overflowing count), after a number of calls that still succeed.
+template <class Operation>
+class FaultPlan {
+public:
+    void failOn(Operation op, std::size_t afterCalls = 0) { faults_[op] = {afterCalls, {}}; }
+    void answerOn(Operation op, automation::Value answer, std::size_t afterCalls = 0) {
+        faults_[op] = {afterCalls, std::move(answer)};
+    }
+    void clear() { faults_.clear(); }
+
+    // Counts the call; throws Failure when it is to fail, returns the answer when one replaces
+    // the real result.
+    std::optional<automation::Value> call(Operation op) {
+        const std::size_t made = calls_[op]++;
+        auto it = faults_.find(op);
+        if (it == faults_.end() || made < it->second.afterCalls) return std::nullopt;
+        if (!it->second.answer) throw points::Failure("the stand-in refused the call");
+        return it->second.answer;
+    }
+
+    std::size_t calls(Operation op) const {
+        auto it = calls_.find(op);
+        return it == calls_.end() ? 0 : it->second;
+    }
+    std::size_t totalCalls() const {
+        std::size_t total = 0;
+        for (const auto& [op, n] : calls_) total += n;
+        return total;
+    }
+    void resetCalls() { calls_.clear(); }
+
+private:
+    struct Fault {
+        std::size_t afterCalls = 0;
+        std::optional<automation::Value> answer;
+    };
+    std::map<Operation, Fault> faults_;
+    std::map<Operation, std::size_t> calls_;
+};
+
+}  // namespace standin
