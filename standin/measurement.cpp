@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "standin/measurement_objects.h"
+
 namespace standin {
 
 MeasurementConnector::MeasurementConnector(std::shared_ptr<MeasurementState> state)
@@ -9,7 +11,8 @@ MeasurementConnector::MeasurementConnector(std::shared_ptr<MeasurementState> sta
 
 cmm::Value MeasurementConnector::create() {
     if (auto answer = state_->faults.call(CmmOperation::Create)) return *answer;
-    throw points::Failure("the measurement application is not available yet");
+    if (!state_->installed) throw points::Failure("the measurement application is not installed");
+    return std::make_shared<MeasurementApplication>(state_);
 }
 
 }  // namespace standin
