@@ -1,0 +1,63 @@
+#include "app/control_table.h"
+
+#include <array>
+
+namespace app {
+
+namespace {
+
+using K = ControlKind;
+
+constexpr std::array kControls{
+    ControlSpec{"Label1", K::Label, nullptr, "Machine Name:", 45, 45, 1695, 255, 0, true},
+    ControlSpec{"Label2", K::Label, nullptr, "", 1800, 45, 3015, 255, 1, true},
+    ControlSpec{"Label5", K::Label, nullptr, "Probe Dia:", 60, 450, 855, 255, 7, true},
+    ControlSpec{"Text1", K::TextBox, nullptr, "", 930, 405, 975, 330, 8, true},
+    ControlSpec{"Frame6", K::Frame, nullptr, "Plot Features", 45, 810, 1995, 1860, 42, true},
+    ControlSpec{"List2", K::ListBox, "Frame6", "", 135, 270, 1725, 1035, 43, true},
+    ControlSpec{"Label13", K::Label, "Frame6", "Single or Multi Select Items for Plot", 135, 1350,
+                1680, 375, 44, true},
+    ControlSpec{"Frame1", K::Frame, nullptr, "Shift", 2160, 810, 1290, 1245, 35, true},
+    ControlSpec{"Label10", K::Label, "Frame1", "X:", 120, 240, 135, 165, 37, true},
+    ControlSpec{"Text6", K::TextBox, "Frame1", "", 315, 225, 885, 285, 36, true},
+    ControlSpec{"Label11", K::Label, "Frame1", "Y:", 120, 600, 165, 195, 38, true},
+    ControlSpec{"Text7", K::TextBox, "Frame1", "", 315, 540, 870, 285, 40, true},
+    ControlSpec{"Label12", K::Label, "Frame1", "Z:", 135, 900, 165, 255, 39, true},
+    ControlSpec{"Text8", K::TextBox, "Frame1", "", 315, 855, 870, 285, 41, true},
+    ControlSpec{"Frame3", K::Frame, nullptr, "Mirror", 3555, 810, 810, 1200, 18, true},
+    ControlSpec{"Check5", K::CheckBox, "Frame3", "X", 180, 240, 495, 195, 19, true},
+    ControlSpec{"Check6", K::CheckBox, "Frame3", "Y", 180, 495, 495, 255, 20, true},
+    ControlSpec{"Check7", K::CheckBox, "Frame3", "Z", 180, 810, 495, 255, 21, true},
+    ControlSpec{"Check4", K::CheckBox, nullptr, "Create Spline", 2340, 2295, 1455, 255, 10, true},
+    ControlSpec{"Frame4", K::Frame, nullptr, "Check Part With:", 45, 2745, 2130, 1860, 22, true},
+    ControlSpec{"Option1", K::OptionButton, "Frame4", "Circles", 180, 270, 870, 330, 31, true},
+    ControlSpec{"Option2", K::OptionButton, "Frame4", "Spheres", 180, 585, 1005, 330, 30, true},
+    ControlSpec{"Option5", K::OptionButton, "Frame4", "Sphere Tolerance", 180, 1080, 1635, 240, 32,
+                true},
+    ControlSpec{"Label7", K::Label, "Frame4", "\u00b1 Tolerance: ", 180, 1440, 1005, 285, 34, true},
+    ControlSpec{"Text3", K::TextBox, "Frame4", "", 1170, 1350, 735, 330, 33, true},
+    ControlSpec{"Frame2", K::Frame, nullptr, "Change Depth Of:", 2295, 3285, 2070, 1335, 11, true},
+    ControlSpec{"Check1", K::CheckBox, "Frame2", "X", 240, 360, 495, 255, 14, true},
+    ControlSpec{"Check2", K::CheckBox, "Frame2", "Y", 810, 360, 375, 255, 13, true},
+    ControlSpec{"Check3", K::CheckBox, "Frame2", "Z", 1350, 360, 495, 255, 12, true},
+    ControlSpec{"Label3", K::Label, "Frame2", "To:", 120, 720, 495, 255, 17, true},
+    ControlSpec{"Option3", K::OptionButton, "Frame2", "Zero", 180, 960, 735, 255, 15, true},
+    ControlSpec{"Option4", K::OptionButton, "Frame2", "Start Point", 945, 960, 1095, 255, 16, true},
+    ControlSpec{"Command2", K::CommandButton, nullptr, "Send To Acad", 855, 4950, 1335, 375, 3,
+                true},
+    ControlSpec{"Command1", K::CommandButton, nullptr, "Close", 2520, 4950, 1350, 375, 2, true},
+    ControlSpec{"List1", K::ListBox, nullptr, "", 3600, -1440, 4695, 2010, 6, false},
+    ControlSpec{"Frame5", K::Frame, nullptr, "Plot Feature", 2790, 4140, 2850, 1230, 23, false},
+    ControlSpec{"Label6", K::Label, "Frame5", "Feature:", 135, 360, 705, 285, 25, false},
+    ControlSpec{"Combo1", K::ComboBox, "Frame5", "", 840, 315, 975, 315, 24, false},
+    ControlSpec{"Label8", K::Label, "Frame5", "Plot Features F", 135, 765, 1095, 240, 26, false},
+    ControlSpec{"Text4", K::TextBox, "Frame5", "", 1215, 720, 555, 285, 27, false},
+    ControlSpec{"Label9", K::Label, "Frame5", "Thru", 1800, 765, 375, 195, 28, false},
+    ControlSpec{"Text5", K::TextBox, "Frame5", "", 2205, 720, 510, 285, 29, false},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> controlTable() { return kControls; }
+
+}  // namespace app

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <span>
+
+namespace app {
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    Frame,
+    CheckBox,
+    OptionButton,
+    CommandButton,
+    ComboBox,
+    ListBox
+};
+
+// One control of the window as it was laid out: designer name, kind, the frame it sits in
+// (nullptr for the window itself), caption, place in twips relative to its parent, tab index and
+// whether it is ever shown. Frames come before the controls inside them.
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* parent;
+    const char* caption;
+    int left, top, width, height;
+    int tabIndex;
+    bool visible;
+};
+
+std::span<const ControlSpec> controlTable();
+
+// The window's client area in twips; it never changes size.
+inline constexpr int kClientWidthTwips = 4455;
+inline constexpr int kClientHeightTwips = 5475;
+
+}  // namespace app

@@ -1,0 +1,340 @@
+#include "app/form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "app/busy_cursor.h"
+#include "app/control_table.h"
+#include "app/keep_on_top.h"
+#include "app/message_box.h"
+#include "app/point_list_model.h"
+#include "app/send_to_acad.h"
+#include "app/startup.h"
+#include "points/failure.h"
+
+namespace app {
+
+namespace {
+
+// The designer's font, or the platform's sans serif where it is not installed.
+QFont designerFont(double pointSize, bool bold) {
+    const QString platformSans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), platformSans});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::Frame;
+}
+
+const char* textBoxName(view::TextBox box) {
+    switch (box) {
+        case view::TextBox::Text1:
+            return "Text1";
+        case view::TextBox::Text3:
+            return "Text3";
+        case view::TextBox::Text4:
+            return "Text4";
+        case view::TextBox::Text5:
+            return "Text5";
+        case view::TextBox::Text6:
+            return "Text6";
+        case view::TextBox::Text7:
+            return "Text7";
+        case view::TextBox::Text8:
+            return "Text8";
+        case view::TextBox::Combo1:
+            return "Combo1";
+    }
+    return "";
+}
+
+const char* checkBoxName(view::CheckBox box) {
+    switch (box) {
+        case view::CheckBox::Check1:
+            return "Check1";
+        case view::CheckBox::Check2:
+            return "Check2";
+        case view::CheckBox::Check3:
+            return "Check3";
+        case view::CheckBox::Check4:
+            return "Check4";
+        case view::CheckBox::Check5:
+            return "Check5";
+        case view::CheckBox::Check6:
+            return "Check6";
+        case view::CheckBox::Check7:
+            return "Check7";
+    }
+    return "";
+}
+
+const char* optionButtonName(view::OptionButton button) {
+    switch (button) {
+        case view::OptionButton::Option1:
+            return "Option1";
+        case view::OptionButton::Option2:
+            return "Option2";
+        case view::OptionButton::Option3:
+            return "Option3";
+        case view::OptionButton::Option4:
+            return "Option4";
+        case view::OptionButton::Option5:
+            return "Option5";
+    }
+    return "";
+}
+
+}  // namespace
+
+Form1::Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent)
+    : QWidget(parent), cmm_(cmm), cad_(cad) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("CMM Points"));
+    setFont(designerFont(8.0, false));
+    buildControls();
+
+    const auto pixelsX = [this](int twips) { return qRound(twips * logicalDpiX() / 1440.0); };
+    const auto pixelsY = [this](int twips) { return qRound(twips * logicalDpiY() / 1440.0); };
+    setFixedSize(pixelsX(kClientWidthTwips), pixelsY(kClientHeightTwips));
+
+    connect(named<QPushButton>("Command1"), &QPushButton::clicked, this, &QWidget::close);
+    connect(named<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::sendToAcad);
+    // The lowest tab index that can take the focus is "Close"'s, so it has the focus at first.
+    named<QPushButton>("Command1")->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    const auto pixelsX = [this](int twips) { return qRound(twips * logicalDpiX() / 1440.0); };
+    const auto pixelsY = [this](int twips) { return qRound(twips * logicalDpiY() / 1440.0); };
+
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    std::map<QString, bool> shown;
+    for (const ControlSpec& spec : controlTable()) {
+        const QString name = QString::fromUtf8(spec.name);
+        const QString caption = QString::fromUtf8(spec.caption);
+        QWidget* parent = spec.parent ? controls_.at(QString::fromUtf8(spec.parent)) : this;
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+            case ControlKind::Label: {
+                auto* label = new QLabel(caption, parent);
+                label->setTextFormat(Qt::PlainText);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->setWordWrap(true);
+                widget = label;
+                break;
+            }
+            case ControlKind::TextBox:
+                widget = new QLineEdit(caption, parent);
+                break;
+            case ControlKind::Frame:
+                widget = new QGroupBox(caption, parent);
+                break;
+            case ControlKind::CheckBox:
+                widget = new QCheckBox(caption, parent);
+                break;
+            case ControlKind::OptionButton:
+                // Radio buttons are exclusive among the buttons of the same frame.
+                widget = new QRadioButton(caption, parent);
+                break;
+            case ControlKind::CommandButton: {
+                auto* button = new QPushButton(caption, parent);
+                button->setAutoDefault(false);
+                button->setDefault(false);
+                button->installEventFilter(this);
+                widget = button;
+                break;
+            }
+            case ControlKind::ComboBox: {
+                auto* combo = new QComboBox(parent);
+                combo->setEditable(true);
+                combo->setInsertPolicy(QComboBox::NoInsert);
+                combo->setEditText(caption);
+                widget = combo;
+                break;
+            }
+            case ControlKind::ListBox:
+                if (name == QLatin1String("List1")) {
+                    auto* list = new QListView(parent);
+                    pointModel_ = new PointListModel(points_, list);
+                    list->setModel(pointModel_);
+                    list->setSelectionMode(QAbstractItemView::SingleSelection);
+                    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+                    widget = list;
+                } else {
+                    auto* list = new QListWidget(parent);
+                    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+                    list->setSortingEnabled(false);
+                    widget = list;
+                }
+                break;
+        }
+        widget->setObjectName(name);
+        widget->setGeometry(pixelsX(spec.left), pixelsY(spec.top), pixelsX(spec.width),
+                            pixelsY(spec.height));
+        if (!spec.visible) widget->hide();
+        const bool everShown =
+            spec.visible && (!spec.parent || shown.at(QString::fromUtf8(spec.parent)));
+        shown[name] = everShown;
+        if (takesFocus(spec.kind)) {
+            if (everShown) {
+                tabStops.emplace_back(spec.tabIndex, widget);
+            } else {
+                widget->setFocusPolicy(Qt::NoFocus);
+            }
+        }
+        controls_[name] = widget;
+    }
+
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    }
+
+    label2_ = named<QLabel>("Label2");
+    list2_ = named<QListWidget>("List2");
+    list1_ = named<QListView>("List1");
+    combo1_ = named<QComboBox>("Combo1");
+
+    const QFont statusFont = designerFont(9.75, true);
+    named<QLabel>("Label1")->setFont(statusFont);
+    label2_->setFont(statusFont);
+    QPalette red = label2_->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    label2_->setPalette(red);
+}
+
+template <class T>
+T* Form1::named(const char* name) const {
+    return qobject_cast<T*>(control(QString::fromUtf8(name)));
+}
+
+QWidget* Form1::control(const QString& name) const {
+    auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void Form1::load() {
+    keepOnTop(*this);
+    BusyCursor busy;
+    startUp(*this, cmm_, state_);
+}
+
+void Form1::sendToAcad() {
+    std::string unexpected;
+    try {
+        BusyCursor busy;
+        app::sendToAcad(*this, cmm_, cad_, state_);
+    } catch (const std::exception& failure) {
+        // The press reports its own failures; anything else still must not end the program.
+        unexpected = failure.what();
+    }
+    pointModel_->refresh();
+    if (!unexpected.empty()) showMessage(unexpected);
+}
+
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) keepOnTop(*this);
+    return QWidget::event(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Neither button is the default, yet Enter clicks the button that has the focus.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QLineEdit* Form1::textBox(view::TextBox box) const { return named<QLineEdit>(textBoxName(box)); }
+
+QCheckBox* Form1::checkBox(view::CheckBox box) const { return named<QCheckBox>(checkBoxName(box)); }
+
+QRadioButton* Form1::optionButton(view::OptionButton button) const {
+    return named<QRadioButton>(optionButtonName(button));
+}
+
+std::string Form1::status() const { return label2_->text().toStdString(); }
+
+void Form1::setStatus(const std::string& text) { label2_->setText(QString::fromStdString(text)); }
+
+std::string Form1::text(view::TextBox box) const {
+    if (box == view::TextBox::Combo1) return combo1_->currentText().toStdString();
+    return textBox(box)->text().toStdString();
+}
+
+void Form1::setText(view::TextBox box, const std::string& text) {
+    if (box == view::TextBox::Combo1) {
+        combo1_->setEditText(QString::fromStdString(text));
+    } else {
+        textBox(box)->setText(QString::fromStdString(text));
+    }
+}
+
+int Form1::checkValue(view::CheckBox box) const { return checkBox(box)->isChecked() ? 1 : 0; }
+
+bool Form1::optionValue(view::OptionButton button) const {
+    return optionButton(button)->isChecked();
+}
+
+std::int16_t Form1::featureCount() const { return static_cast<std::int16_t>(list2_->count()); }
+
+std::string Form1::featureText(std::int16_t index) const {
+    const QListWidgetItem* item = list2_->item(index);
+    if (!item) throw points::Failure("no such item in the feature list");
+    return item->text().toStdString();
+}
+
+bool Form1::featureSelected(std::int16_t index) const {
+    const QListWidgetItem* item = list2_->item(index);
+    if (!item) throw points::Failure("no such item in the feature list");
+    return item->isSelected();
+}
+
+void Form1::appendFeature(const std::string& id) {
+    if (list2_->count() >= points::PointList::kMaxLines) {
+        throw points::Failure("the feature list is full");
+    }
+    list2_->addItem(QString::fromStdString(id));
+}
+
+void Form1::showMessage(const std::string& text) {
+    MessageBox::show(this, QString::fromStdString(text));
+}
+
+points::NumberLocale Form1::locale() const {
+    const QString point = QLocale().decimalPoint();
+    points::NumberLocale locale;
+    if (point.size() == 1 && point.at(0).unicode() < 0x80) {
+        locale.decimalSeparator = static_cast<char>(point.at(0).unicode());
+    }
+    return locale;
+}
+
+}  // namespace app

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+
+#include "app/window_state.h"
+#include "cad/api.h"
+#include "cmm/api.h"
+#include "points/point_list.h"
+#include "view/form_view.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+class PointListModel;
+
+// The program's one window. Its controls are built from the designer's table at fixed twip
+// positions; the logic below reaches them only through view::FormView, so the handlers here just
+// wire clicks to the std-only start-up and "Send To Acad" code.
+class Form1 : public QWidget, public view::FormView {
+    Q_OBJECT
+
+  public:
+    Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The window's load: keep-on-top, then start-up; call once before the window is shown.
+    void load();
+
+    // A control by its designer name, or nullptr.
+    QWidget* control(const QString& name) const;
+    const WindowState& state() const { return state_; }
+
+    std::string status() const override;
+    void setStatus(const std::string& text) override;
+    std::string text(view::TextBox box) const override;
+    void setText(view::TextBox box, const std::string& text) override;
+    int checkValue(view::CheckBox box) const override;
+    bool optionValue(view::OptionButton button) const override;
+    std::int16_t featureCount() const override;
+    std::string featureText(std::int16_t index) const override;
+    bool featureSelected(std::int16_t index) const override;
+    void appendFeature(const std::string& id) override;
+    points::PointList& pointList() override { return points_; }
+    void showMessage(const std::string& text) override;
+    points::NumberLocale locale() const override;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void sendToAcad();
+    QLineEdit* textBox(view::TextBox box) const;
+    QCheckBox* checkBox(view::CheckBox box) const;
+    QRadioButton* optionButton(view::OptionButton button) const;
+    template <class T>
+    T* named(const char* name) const;
+
+    cmm::Connector& cmm_;
+    cad::Connector& cad_;
+    WindowState state_;
+    points::PointList points_;
+    PointListModel* pointModel_ = nullptr;
+    std::map<QString, QWidget*> controls_;
+    QLabel* label2_ = nullptr;
+    QListWidget* list2_ = nullptr;
+    QListView* list1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+};
+
+}  // namespace app

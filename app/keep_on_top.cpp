@@ -1,0 +1,29 @@
+#include "app/keep_on_top.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#ifdef _WIN32
+#include "automation/keep_on_top.h"
+#endif
+
+namespace app {
+
+void keepOnTop(QWidget& window) {
+#ifdef _WIN32
+    automation::keepWindowOnTop(reinterpret_cast<void*>(window.winId()));
+#else
+    const Qt::WindowFlags flags = window.windowFlags() | Qt::WindowStaysOnTopHint;
+    if (QWindow* handle = window.windowHandle()) {
+        // QWidget::setWindowFlags would hide a shown window; the native window takes the flag as
+        // is.
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+        if (window.isVisible()) window.raise();
+    } else {
+        window.setWindowFlags(flags);
+    }
+#endif
+}
+
+}  // namespace app

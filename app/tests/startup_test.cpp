@@ -1,0 +1,220 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "standin/measurement.h"
+#include "view/memory_form.h"
+
+namespace {
+
+using standin::CmmOperation;
+
+// A measurement stand-in with a machine, a probe and the given command IDs, and an empty window.
+struct StartUpFixture : ::testing::Test {
+    std::shared_ptr<standin::MeasurementState> cmm = std::make_shared<standin::MeasurementState>();
+    standin::MeasurementConnector connector{cmm};
+    view::MemoryForm form;
+    app::WindowState state;
+
+    StartUpFixture() {
+        cmm->machineName = "GLOBAL-7107";
+        cmm->probeRadius = 0.5;
+    }
+
+    void program(const std::vector<std::string>& ids) {
+        cmm->commands.clear();
+        for (const auto& id : ids) cmm->commands.push_back({id, "FEAT/POINT", {{1.0, 2.0, 3.0}}});
+    }
+
+    void startUp() { app::startUp(form, connector, state); }
+
+    std::vector<std::string> featureList() const {
+        std::vector<std::string> ids;
+        for (const auto& feature : form.features) ids.push_back(feature.id);
+        return ids;
+    }
+    std::string text1() const { return form.text(view::TextBox::Text1); }
+};
+
+TEST_F(StartUpFixture, LinkedShowsMachineDiameterAndKeepsTheLinks) {
+    program({"F1"});
+    startUp();
+    EXPECT_EQ(form.label2, "GLOBAL-7107");
+    EXPECT_EQ(text1(), "1.000000");
+    EXPECT_EQ(featureList(), std::vector<std::string>{"F1"});
+    EXPECT_TRUE(form.messages.empty());
+    EXPECT_NE(state.cmmApplication, nullptr);
+    EXPECT_NE(state.machine, nullptr);
+    EXPECT_DOUBLE_EQ(state.probeRadius, 0.5);
+    EXPECT_FALSE(form.features[0].selected) << "start-up selects nothing";
+}
+
+TEST_F(StartUpFixture, ProbeDiameterIsFormattedWithSixDecimalsAndTheUsersSeparator) {
+    struct Row {
+        double radius;
+        char separator;
+        std::string expected;
+    };
+    const std::vector<Row> rows = {
+        {0.5, '.', "1.000000"},       {2.54, '.', "5.080000"},      {0.5, ',', "1,000000"},
+        {2.54, ',', "5,080000"},      {0.0, '.', "0.000000"},       {-0.25, '.', "-0.500000"},
+        {0.0000004, '.', "0.000001"}, {1234.5, '.', "2469.000000"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.expected);
+        cmm->probeRadius = row.radius;
+        form = view::MemoryForm{};
+        form.numberLocale.decimalSeparator = row.separator;
+        startUp();
+        EXPECT_EQ(text1(), row.expected);
+        EXPECT_EQ(form.label2, "GLOBAL-7107");
+    }
+}
+
+TEST_F(StartUpFixture, FeatureListKeepsOnlyCapitalFIdsInCommandOrder) {
+    program({"F1", "FA", "F", "f2", "PLN1", "F10"});
+    startUp();
+    EXPECT_EQ(featureList(), (std::vector<std::string>{"F1", "F", "F10"}));
+
+    program({"F-2", "Fb", "", "CIR1", "F23", "F23", "F@", "F\xc3\xa9"});
+    form = view::MemoryForm{};
+    startUp();
+    EXPECT_EQ(featureList(), (std::vector<std::string>{"F-2", "F23", "F23", "F@"}))
+        << "duplicates stay; '@' sorts before 'A', a non-ASCII character after it";
+}
+
+TEST_F(StartUpFixture, FeatureListIsAppendedToNotCleared) {
+    program({"F5"});
+    form.features.push_back({"OLD", false});
+    startUp();
+    EXPECT_EQ(featureList(), (std::vector<std::string>{"OLD", "F5"}));
+}
+
+TEST_F(StartUpFixture, EmptyPartProgramGivesAnEmptyListAndNoMessage) {
+    program({});
+    startUp();
+    EXPECT_EQ(form.label2, "GLOBAL-7107");
+    EXPECT_EQ(text1(), "1.000000");
+    EXPECT_TRUE(form.features.empty());
+    EXPECT_TRUE(form.messages.empty());
+    EXPECT_EQ(cmm->faults.calls(CmmOperation::Item), 0u);
+}
+
+TEST_F(StartUpFixture, NoApplicationShowsTheLinkFailureAndWritesNothingElse) {
+    program({"F1", "F2"});
+    cmm->installed = false;
+    startUp();
+    EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
+    EXPECT_EQ(text1(), "");
+    EXPECT_TRUE(form.features.empty());
+    EXPECT_TRUE(form.messages.empty()) << "a failed link shows no dialog";
+    EXPECT_EQ(state.cmmApplication, nullptr);
+}
+
+TEST_F(StartUpFixture, FailureAfterTheMachineNameReplacesItAndKeepsWhatWasWritten) {
+    program({"F1", "F2", "F3", "F4"});
+
+    struct Row {
+        const char* what;
+        CmmOperation op;
+        std::size_t afterCalls;
+        std::string text1;
+        std::vector<std::string> features;
+    };
+    const std::vector<Row> rows = {
+        {"no machine 1", CmmOperation::Machine, 0, "", {}},
+        {"machine name refused", CmmOperation::MachineName, 0, "", {}},
+        {"no part program", CmmOperation::PartProgram, 0, "", {}},
+        {"probe radius refused", CmmOperation::ProbeRadius, 0, "", {}},
+        {"count refused", CmmOperation::Count, 0, "1.000000", {}},
+        {"third ID refused", CmmOperation::Id, 2, "1.000000", {"F1", "F2"}},
+        {"third item refused", CmmOperation::Item, 2, "1.000000", {"F1", "F2"}},
+        {"part program refused in the loop", CmmOperation::PartProgram, 3, "1.000000", {"F1"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        cmm->faults.clear();
+        cmm->faults.failOn(row.op, row.afterCalls);
+        cmm->faults.resetCalls();
+        form = view::MemoryForm{};
+        state = app::WindowState{};
+        startUp();
+        EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
+        EXPECT_EQ(text1(), row.text1);
+        EXPECT_EQ(featureList(), row.features);
+    }
+}
+
+TEST_F(StartUpFixture, ValuesThatCannotBeTakenAreLinkFailures) {
+    program({"F1"});
+    struct Row {
+        const char* what;
+        CmmOperation op;
+        automation::Value answer;
+        std::string text1;
+    };
+    const std::vector<Row> rows = {
+        {"count above 32,767", CmmOperation::Count, automation::Value(std::int32_t{40000}),
+         "1.000000"},
+        {"non-numeric radius", CmmOperation::ProbeRadius, automation::Value("about half"), ""},
+        {"radius whose double overflows", CmmOperation::ProbeRadius,
+         automation::Value(std::numeric_limits<double>::max()), ""},
+        {"machine that is not an object", CmmOperation::Machine, automation::Value("M1"), ""},
+        {"application that is not an object", CmmOperation::Create, automation::Value(), ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        cmm->faults.clear();
+        cmm->faults.answerOn(row.op, row.answer);
+        form = view::MemoryForm{};
+        startUp();
+        EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
+        EXPECT_EQ(text1(), row.text1);
+        EXPECT_TRUE(form.features.empty());
+    }
+}
+
+TEST_F(StartUpFixture, FullFeatureListIsALinkFailureKeepingWhatFits) {
+    form.features.assign(32766, view::MemoryForm::Feature{"OLD", false});
+    program({"F1", "F2", "F3"});
+    startUp();
+    ASSERT_EQ(form.features.size(), 32767u);
+    EXPECT_EQ(form.features.back().id, "F1");
+    EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
+}
+
+TEST_F(StartUpFixture, EachCommandCostsFourFreshRequests) {
+    program({"F1", "PLN1", "F2"});
+    startUp();
+    const auto& calls = cmm->faults;
+    EXPECT_EQ(calls.calls(CmmOperation::Create), 1u);
+    EXPECT_EQ(calls.calls(CmmOperation::Machine), 1u);
+    EXPECT_EQ(calls.calls(CmmOperation::MachineName), 1u);
+    EXPECT_EQ(calls.calls(CmmOperation::ProbeRadius), 1u);
+    EXPECT_EQ(calls.calls(CmmOperation::Count), 1u);
+    // One part program for the radius, one for the count, then one per command.
+    EXPECT_EQ(calls.calls(CmmOperation::PartProgram), 2u + 3u);
+    EXPECT_EQ(calls.calls(CmmOperation::Commands), 1u + 3u);
+    EXPECT_EQ(calls.calls(CmmOperation::Item), 3u);
+    EXPECT_EQ(calls.calls(CmmOperation::Id), 3u);
+}
+
+TEST(StartUpDemo, DemoPartProgramLinksAndListsItsFeatures) {
+    auto cmm = std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
+    standin::MeasurementConnector connector{cmm};
+    view::MemoryForm form;
+    app::WindowState state;
+    app::startUp(form, connector, state);
+    EXPECT_EQ(form.label2, cmm->machineName);
+    EXPECT_FALSE(form.features.empty());
+    for (const auto& feature : form.features) EXPECT_EQ(feature.id.front(), 'F');
+    EXPECT_LT(form.features.size(), cmm->commands.size())
+        << "the demo has commands that are not features";
+}
+
+}  // namespace
