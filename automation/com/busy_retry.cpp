@@ -1,0 +1,15 @@
+#include "automation/com/busy_retry.h"
+
+#include <atomic>
+
+namespace automation::com {
+
+namespace {
+std::atomic<long long> boundMs{BusyRetry::kDefaultBound.count()};
+}
+
+std::chrono::milliseconds BusyRetry::bound() { return std::chrono::milliseconds(boundMs.load()); }
+
+void BusyRetry::setBound(std::chrono::milliseconds bound) { boundMs = bound.count(); }
+
+}  // namespace automation::com

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "automation/com/cad_document.h"
+
+namespace automation::com {
+
+class CadApplication : public cad::Application, public ComObject {
+public:
+    using ComObject::ComObject;
+    void setVisible(bool visible) override {
+        dispatch().putByName("Visible", Variant::boolean(visible));
+    }
+    Value activeDocument() override {
+        return objectResult<CadDocument>(dispatch().getByName("ActiveDocument"), nullptr,
+                                         "ActiveDocument");
+    }
+};
+
+}  // namespace automation::com

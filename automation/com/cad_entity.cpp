@@ -1,0 +1,21 @@
+#include "automation/com/cad_entity.h"
+
+#include "automation/com/cad_solid.h"
+#include "automation/com/result.h"
+
+namespace automation::com {
+
+Value checkInterference(const Dispatch& entity, const std::shared_ptr<cad::Entity>& other,
+                        bool createSolid) {
+    const auto* otherObject = dynamic_cast<const ComObject*>(other.get());
+    if (!otherObject)
+        throw points::Failure("CheckInterference failed: the entity to check is not one of the "
+                              "CAD application's");
+    std::vector<Variant> args;
+    args.push_back(Variant::dispatch(otherObject->dispatch().get()));
+    args.push_back(Variant::boolean(createSolid));
+    return objectResult<CadSolid>(entity.callByName("CheckInterference", std::move(args)),
+                                  &ids::kCadSolid, "CheckInterference");
+}
+
+}  // namespace automation::com

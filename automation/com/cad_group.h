@@ -1,0 +1,22 @@
+#pragma once
+
+#include "automation/com/cad_entity.h"
+#include "automation/com/result.h"
+
+namespace automation::com {
+
+class CadGroup : public cad::Group, public ComObject {
+public:
+    using ComObject::ComObject;
+    // The index goes as an automation value holding the 16-bit integer, as the member declares.
+    Value entityAt(std::int16_t index) override {
+        Variant position = Variant::int16(index);
+        ComPtr<IDispatch> entity;
+        callDirect(dispatch().get(), ids::kCadGroup, ids::kEntityAtPosition, "EntityAt",
+                   position.get(), entity.receive());
+        return objectResult<CadEntity<cad::Entity>>(Variant::dispatch(entity.get()),
+                                                    &ids::kCadEntity, "EntityAt");
+    }
+};
+
+}  // namespace automation::com

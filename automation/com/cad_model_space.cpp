@@ -1,0 +1,47 @@
+#include "automation/com/cad_model_space.h"
+
+#include "automation/com/cad_solid.h"
+#include "automation/com/result.h"
+#include "automation/com/safe_array.h"
+
+namespace automation::com {
+
+namespace {
+
+SafeArray arrayOf(const cad::Point3& point) { return SafeArray({point[0], point[1], point[2]}); }
+
+}  // namespace
+
+Value CadModelSpace::addSphere(const cad::Point3& centre, double radius) {
+    SafeArray array = arrayOf(centre);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(array.address()));
+    args.push_back(Variant::real(radius));
+    return objectResult<CadSolid>(dispatch().callByName("AddSphere", std::move(args)),
+                                  &ids::kCadSolid, "AddSphere");
+}
+
+Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
+    SafeArray array = arrayOf(centre);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(array.address()));
+    args.push_back(Variant::real(radius));
+    return objectResult<CadEntity<cad::Circle>>(
+        dispatch().callByName("AddCircle", std::move(args)), &ids::kCadCircle, "AddCircle");
+}
+
+Value CadModelSpace::addSpline(const std::vector<double>& points, const cad::Point3& start,
+                               const cad::Point3& end) {
+    // An array never allocated goes as a reference to no array at all, as VB passes it.
+    SafeArray pointArray = points.empty() ? SafeArray() : SafeArray(points);
+    SafeArray startArray = arrayOf(start);
+    SafeArray endArray = arrayOf(end);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(pointArray.address()));
+    args.push_back(Variant::doubleArrayRef(startArray.address()));
+    args.push_back(Variant::doubleArrayRef(endArray.address()));
+    return objectResult<CadEntity<cad::Spline>>(
+        dispatch().callByName("AddSpline", std::move(args)), &ids::kCadSpline, "AddSpline");
+}
+
+}  // namespace automation::com

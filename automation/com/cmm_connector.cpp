@@ -1,0 +1,24 @@
+#include "automation/com/cmm_connector.h"
+
+#include "automation/com/busy_retry.h"
+#include "automation/com/cmm_application.h"
+#include "automation/com/text.h"
+
+namespace automation::com {
+
+cmm::Value CmmConnector::create() {
+    const std::string member = std::string("create \"") + ids::kCmmProgId + "\"";
+    CLSID clsid{};
+    check(CLSIDFromProgID(toWide(ids::kCmmProgId).c_str(), &clsid), member,
+          "the application is not registered");
+    ComPtr<IDispatch> object;
+    check(BusyRetry::run([&] {
+              return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch,
+                                      object.receiveVoid());
+          }),
+          member);
+    Variant result = Variant::dispatch(object.get());
+    return objectResult<CmmApplication>(result, &ids::kCmmApplication, member);
+}
+
+}  // namespace automation::com

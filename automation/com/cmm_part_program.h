@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/com/cmm_command_collection.h"
+#include "automation/com/cmm_old_basic.h"
+
+namespace automation::com {
+
+// The part program and its OldBasic have no interface identifier to check against.
+class CmmPartProgram : public cmm::PartProgram, public ComObject {
+public:
+    using ComObject::ComObject;
+    Value oldBasic() override {
+        return objectResult<CmmOldBasic>(dispatch().getByName("OldBasic"), nullptr, "OldBasic");
+    }
+    Value commands() override {
+        return objectResult<CmmCommandCollection>(dispatch().getByName("Commands"),
+                                                  &ids::kCmmCommands, "Commands");
+    }
+};
+
+}  // namespace automation::com

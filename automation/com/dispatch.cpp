@@ -1,0 +1,104 @@
+#include "automation/com/dispatch.h"
+
+#include <cstring>
+
+#include "automation/com/bstr.h"
+#include "automation/com/busy_retry.h"
+#include "automation/com/failure.h"
+#include "automation/com/text.h"
+#include "points/failure.h"
+
+namespace automation::com {
+
+namespace {
+
+// What the server said about its exception, also when it defers filling it in.
+std::string exceptionText(EXCEPINFO& info) {
+    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
+    std::string text;
+    if (info.bstrDescription) text = toUtf8({info.bstrDescription, SysStringLen(info.bstrDescription)});
+    if (info.scode != 0) {
+        if (!text.empty()) text += " ";
+        text += "[" + describeResult(info.scode) + "]";
+    }
+    SysFreeString(info.bstrSource);
+    SysFreeString(info.bstrDescription);
+    SysFreeString(info.bstrHelpFile);
+    return text;
+}
+
+}  // namespace
+
+Variant Dispatch::call(DISPID id, const std::string& member, std::vector<Variant> args) const {
+    return invoke(id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, member, args);
+}
+
+Variant Dispatch::get(DISPID id, const std::string& member) const {
+    std::vector<Variant> none;
+    return invoke(id, DISPATCH_PROPERTYGET | DISPATCH_METHOD, member, none);
+}
+
+void Dispatch::put(DISPID id, const std::string& member, Variant value) const {
+    std::vector<Variant> args;
+    args.push_back(std::move(value));
+    invoke(id, DISPATCH_PROPERTYPUT, member, args);
+}
+
+Variant Dispatch::callByName(const std::string& name, std::vector<Variant> args) const {
+    return call(idOf(name), name, std::move(args));
+}
+
+Variant Dispatch::getByName(const std::string& name) const { return get(idOf(name), name); }
+
+void Dispatch::putByName(const std::string& name, Variant value) const {
+    put(idOf(name), name, std::move(value));
+}
+
+DISPID Dispatch::idOf(const std::string& name) const {
+    if (!object_) throw points::Failure(name + " failed: no object");
+    std::wstring wide = toWide(name);
+    LPOLESTR names[] = {wide.data()};
+    DISPID id = DISPID_UNKNOWN;
+    const HRESULT result = BusyRetry::run(
+        [&] { return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); });
+    check(result, name, "the object has no member of that name");
+    return id;
+}
+
+Variant Dispatch::invoke(DISPID id, WORD flags, const std::string& member,
+                         std::vector<Variant>& args) const {
+    if (!object_) throw points::Failure(member + " failed: no object");
+    // Shallow copies: the Variants keep ownership, the server only reads them.
+    std::vector<VARIANT> reversed(args.size());
+    for (std::size_t i = 0; i < args.size(); ++i)
+        std::memcpy(&reversed[args.size() - 1 - i], &args[i].get(), sizeof(VARIANT));
+
+    DISPID namedPut = DISPID_PROPERTYPUT;
+    DISPPARAMS params{};
+    params.rgvarg = reversed.empty() ? nullptr : reversed.data();
+    params.cArgs = static_cast<UINT>(reversed.size());
+    if (flags == DISPATCH_PROPERTYPUT) {
+        params.rgdispidNamedArgs = &namedPut;
+        params.cNamedArgs = 1;
+    }
+
+    Variant result;
+    EXCEPINFO info{};
+    UINT badArgument = 0;
+    const HRESULT hr = BusyRetry::run([&] {
+        std::memset(&info, 0, sizeof info);
+        return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                               flags == DISPATCH_PROPERTYPUT ? nullptr : result.receive(), &info,
+                               &badArgument);
+    });
+    if (hr == DISP_E_EXCEPTION) {
+        check(hr, member, exceptionText(info));
+    } else if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_PARAMNOTFOUND) {
+        // The server counts arguments in its own reversed order.
+        check(hr, member, "argument " + std::to_string(args.size() - badArgument));
+    }
+    check(hr, member);
+    return result;
+}
+
+}  // namespace automation::com

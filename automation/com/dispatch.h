@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+#include <vector>
+
+#include "automation/com/com_ptr.h"
+#include "automation/com/variant.h"
+
+namespace automation::com {
+
+// Late-bound calls on one automation object, by dispatch identifier or by name. Arguments are
+// given in the order the member declares them; IDispatch wants them reversed, which happens here.
+// Busy rejections are retried; any other failure throws points::Failure naming the member.
+class Dispatch {
+public:
+    Dispatch() = default;
+    explicit Dispatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+
+    IDispatch* get() const { return object_.get(); }
+    explicit operator bool() const { return static_cast<bool>(object_); }
+
+    Variant call(DISPID id, const std::string& member, std::vector<Variant> args = {}) const;
+    Variant get(DISPID id, const std::string& member) const;
+    void put(DISPID id, const std::string& member, Variant value) const;
+
+    Variant callByName(const std::string& name, std::vector<Variant> args = {}) const;
+    Variant getByName(const std::string& name) const;
+    void putByName(const std::string& name, Variant value) const;
+
+    DISPID idOf(const std::string& name) const;
+
+private:
+    Variant invoke(DISPID id, WORD flags, const std::string& member,
+                   std::vector<Variant>& args) const;
+
+    ComPtr<IDispatch> object_;
+};
+
+}  // namespace automation::com

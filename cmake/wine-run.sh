@@ -1,0 +1,16 @@
+#!/bin/sh
+# Runs a Windows executable under Wine in the given prefix: wine-run.sh PREFIX PROGRAM [ARGS...]
+# The prefix is made on first use (once, also when tests start in parallel); without a display
+# the run goes under Xvfb, since some tests open real windows.
+set -e
+prefix=$1
+shift
+if [ -z "$DISPLAY" ] && [ -z "$CMM_POINTS_UNDER_XVFB" ] && command -v xvfb-run >/dev/null 2>&1; then
+    CMM_POINTS_UNDER_XVFB=1 exec xvfb-run -a "$0" "$prefix" "$@"
+fi
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$(dirname "$prefix")"
+if [ ! -f "$prefix/system.reg" ]; then
+    flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { echo "making the Wine prefix $WINEPREFIX (about 10 s)" >&2; wineboot -i >/dev/null 2>&1; wineserver -w; }'
+fi
+exec wine "$@"
