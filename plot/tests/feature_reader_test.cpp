@@ -112,6 +112,7 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
                             CmmOperation::PointCount}) {
         SCOPED_TRACE(static_cast<int>(op));
         f.cmm->faults.clear();
+        f.cmm->faults.resetCalls();
         f.cmm->faults.failOn(op, 1);  // the second feature's call fails
         f.form.label2.clear();
         read();
@@ -121,6 +122,7 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
 
     // A point count beyond 16 bits skips the feature, nothing of it is listed.
     f.cmm->faults.clear();
+    f.cmm->faults.resetCalls();
     f.cmm->faults.answerOn(CmmOperation::PointCount, std::int32_t{40000});
     read();
     EXPECT_TRUE(f.lines().empty());
@@ -128,6 +130,7 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
 
     // Without a command collection every selected feature is skipped with the message.
     f.cmm->faults.clear();
+    f.cmm->faults.resetCalls();
     f.cmm->faults.failOn(CmmOperation::Commands);
     read();
     EXPECT_TRUE(f.lines().empty());
