@@ -17,7 +17,8 @@ enum class ControlKind {
 
 // One control of the window as it was laid out: designer name, kind, the frame it sits in
 // (nullptr for the window itself), caption, place in twips relative to its parent, tab index and
-// whether it is ever shown. Frames come before the controls inside them.
+// whether it is ever shown, and for option buttons whether it starts chosen. Frames come before the
+// controls inside them.
 struct ControlSpec {
     const char* name;
     ControlKind kind;
@@ -26,6 +27,7 @@ struct ControlSpec {
     int left, top, width, height;
     int tabIndex;
     bool visible;
+    bool startsChosen = false;
 };
 
 std::span<const ControlSpec> controlTable();

@@ -153,10 +153,18 @@ void Form1::buildControls() {
             case ControlKind::CheckBox:
                 widget = new QCheckBox(caption, parent);
                 break;
-            case ControlKind::OptionButton:
+            case ControlKind::OptionButton: {
                 // Radio buttons are exclusive among the buttons of the same frame.
-                widget = new QRadioButton(caption, parent);
+                auto* option = new QRadioButton(caption, parent);
+                option->setChecked(spec.startsChosen);
+                // Tab enters a group at its chosen button, as the designer's platform does.
+                option->setFocusPolicy(spec.startsChosen ? Qt::StrongFocus : Qt::ClickFocus);
+                connect(option, &QRadioButton::toggled, option, [option](bool chosen) {
+                    option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
+                });
+                widget = option;
                 break;
+            }
             case ControlKind::CommandButton: {
                 auto* button = new QPushButton(caption, parent);
                 button->setAutoDefault(false);

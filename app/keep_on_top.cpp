@@ -19,7 +19,6 @@ void keepOnTop(QWidget& window) {
         // is.
         window.overrideWindowFlags(flags);
         handle->setFlags(flags);
-        if (window.isVisible()) window.raise();
     } else {
         window.setWindowFlags(flags);
     }

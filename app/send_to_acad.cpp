@@ -5,7 +5,8 @@
 
 namespace app {
 
-void sendToAcad(view::FormView& form, cmm::Connector& cmm, cad::Connector& cad, WindowState& state) {
+void sendToAcad(view::FormView& form, cmm::Connector& cmm, cad::Connector& cad,
+                WindowState& state) {
     if (auto spline = plot::readFeatures(form, cmm, state)) {
         cad::sendToCad(form, cad, state, *spline);
     }

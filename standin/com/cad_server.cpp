@@ -1,0 +1,44 @@
+#include "standin/com/cad_server.h"
+
+#include "automation/com/failure.h"
+#include "automation/com/interface_ids.h"
+#include "points/failure.h"
+#include "standin/com/class_ids.h"
+#include "standin/com/prog_id.h"
+#include "standin/com/server_object.h"
+
+namespace standin::com {
+
+CadServer::CadServer(std::shared_ptr<cad::Connector> connector, bool running)
+    : connector_(std::move(connector)), control_(std::make_shared<ServerControl>()) {
+    registerProgId(automation::com::ids::kCadProgId, kCadServerClass);
+    if (running) start();
+}
+
+CadServer::~CadServer() {
+    stop();
+    unregisterProgId(automation::com::ids::kCadProgId);
+}
+
+void CadServer::start() {
+    if (running_) return;
+    VARIANT application;
+    ServerObject::toVariant(connector_->attach(), &application, control_);
+    if (application.vt != VT_DISPATCH || !application.pdispVal) {
+        VariantClear(&application);
+        throw points::Failure("the CAD stand-in gave no application object");
+    }
+    const HRESULT result = RegisterActiveObject(application.pdispVal, kCadServerClass,
+                                                ACTIVEOBJECT_STRONG, &cookie_);
+    VariantClear(&application);  // the table holds its own reference
+    automation::com::check(result, "RegisterActiveObject");
+    running_ = true;
+}
+
+void CadServer::stop() {
+    if (!running_) return;
+    RevokeActiveObject(cookie_, nullptr);
+    running_ = false;
+}
+
+}  // namespace standin::com
