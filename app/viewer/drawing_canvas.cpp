@@ -7,8 +7,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
-#include <map>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "app/viewer/marker_colours.h"
@@ -33,9 +33,6 @@ std::size_t batchOf(const std::optional<std::int32_t>& code) {
     if (*code == 3) return 2;
     return 3;
 }
-
-// Beyond this many circles in view, smoothing their edges costs more than it shows.
-constexpr std::size_t smoothCircleLimit = 3000;
 
 constexpr double minScale = 1e-6, maxScale = 1e9;
 
@@ -121,9 +118,9 @@ void DrawingCanvas::fit(const QSize& size) {
     const double h = bounds.height() > 0 ? bounds.height() : std::max(extent, 1.0);
     const double margin = 0.92;
     centre_ = bounds.center();
-    scale_ = std::clamp(
-        margin * std::min(std::max(size.width(), 1) / w, std::max(size.height(), 1) / h),
-        minScale, maxScale);
+    scale_ =
+        std::clamp(margin * std::min(std::max(size.width(), 1) / w, std::max(size.height(), 1) / h),
+                   minScale, maxScale);
 }
 
 void DrawingCanvas::paintDrawing(QPainter& painter) {
@@ -180,34 +177,32 @@ void DrawingCanvas::paintDrawing(QPainter& painter) {
         }
     }
 
-    std::size_t circles = 0;
-    for (const auto& batch : batches) circles += batch.filled.size() + batch.outlines.size();
-    painter.setRenderHint(QPainter::Antialiasing, circles <= smoothCircleLimit);
+    painter.setRenderHint(QPainter::Antialiasing, true);
 
-    painter.setBrush(Qt::NoBrush);
-    for (const auto& batch : batches) {
-        painter.setPen(QPen(batch.colour, 1));
-        for (const QRectF& circle : batch.outlines) painter.drawEllipse(circle);
-    }
-    for (std::size_t b = 0; b < batches.size(); ++b) {
-        const MarkerBatch& batch = batches[b];
-        painter.setPen(QPen(batch.colour.darker(140), 1));
-        painter.setBrush(batch.colour);
-        std::map<int, QList<QPainter::PixmapFragment>> stamped;
-        for (const QRectF& circle : batch.filled) {
-            const double pixels = circle.width() / 2;
-            if (pixels > stampLimit) {
-                painter.drawEllipse(circle);
-                continue;
+    // Unfinished construction spheres first, so the finished markers stay on top.
+    for (bool filled : {false, true}) {
+        for (std::size_t b = 0; b < batches.size(); ++b) {
+            const MarkerBatch& batch = batches[b];
+            const QColor& colour = batch.colour;
+            painter.setPen(QPen(filled ? colour.darker(140) : colour, 1));
+            painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
+            std::map<int, QList<QPainter::PixmapFragment>> stamped;
+            for (const QRectF& circle : filled ? batch.filled : batch.outlines) {
+                const double pixels = circle.width() / 2;
+                if (pixels > stampLimit) {
+                    painter.drawEllipse(circle);
+                    continue;
+                }
+                const int size = static_cast<int>(std::lround(pixels * 4));
+                const QPixmap& sprite = stamp({b, size, filled}, colour);
+                stamped[size].append(QPainter::PixmapFragment::create(
+                    circle.center(), QRectF(QPointF(0, 0), QSizeF(sprite.size()))));
             }
-            const int size = static_cast<int>(std::lround(pixels * 4));
-            const QPixmap& sprite = stamp(b, batch.colour, size);
-            stamped[size].append(QPainter::PixmapFragment::create(
-                circle.center(), QRectF(QPointF(0, 0), QSizeF(sprite.size()))));
+            for (const auto& [size, fragments] : stamped)
+                painter.drawPixmapFragments(fragments.constData(),
+                                            static_cast<int>(fragments.size()),
+                                            stamp({b, size, filled}, colour));
         }
-        for (const auto& [size, fragments] : stamped)
-            painter.drawPixmapFragments(fragments.constData(), static_cast<int>(fragments.size()),
-                                        stamp(b, batch.colour, size));
     }
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -222,19 +217,19 @@ void DrawingCanvas::paintDrawing(QPainter& painter) {
     for (const QPolygonF& line : splines) painter.drawPolyline(line);
 }
 
-const QPixmap& DrawingCanvas::stamp(std::size_t batch, const QColor& colour, int quarterPixels) {
-    const auto key = std::make_pair(batch, quarterPixels);
+const QPixmap& DrawingCanvas::stamp(const StampKey& key, const QColor& colour) {
     auto it = stamps_.find(key);
     if (it != stamps_.end()) return it->second;
     if (stamps_.size() > 256) stamps_.clear();  // zooming through many sizes
+    const auto [batch, quarterPixels, filled] = key;
     const double pixels = quarterPixels / 4.0;
     const int side = static_cast<int>(std::ceil(2 * pixels)) + 2;
     QPixmap sprite(side, side);
     sprite.fill(Qt::transparent);
     QPainter painter(&sprite);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(colour.darker(140), 1));
-    painter.setBrush(colour);
+    painter.setPen(QPen(filled ? colour.darker(140) : colour, 1));
+    painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
     const double r = std::max(pixels - 0.5, 0.5);
     painter.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
     painter.end();

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <map>
-#include <utility>
+#include <tuple>
 
 #include "standin/drawing.h"
 
@@ -17,7 +17,7 @@ namespace app {
 class DrawingCanvas : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DrawingCanvas(standin::Drawing& drawing, QWidget* parent = nullptr);
 
     void zoomToFit();
@@ -30,7 +30,7 @@ public:
     QPointF toWorld(const QPointF& screen) const;
     double pixelsPerUnit() const { return scale_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -38,11 +38,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QRectF drawingBounds() const;
     void fit(const QSize& size);
-    // A prepared image of one filled marker of this colour and radius (in quarter pixels).
-    const QPixmap& stamp(std::size_t batch, const QColor& colour, int quarterPixels);
+    // Colour group, radius in quarter pixels, filled or outline.
+    using StampKey = std::tuple<std::size_t, int, bool>;
+    // A prepared image of one marker, stamped wherever such a marker is drawn.
+    const QPixmap& stamp(const StampKey& key, const QColor& colour);
 
     standin::Drawing& drawing_;
     QPointF centre_{0, 0};  // world point at the middle of the widget
@@ -50,7 +52,7 @@ private:
     bool following_ = true;
     bool dragging_ = false;
     QPointF dragFrom_;
-    std::map<std::pair<std::size_t, int>, QPixmap> stamps_;
+    std::map<StampKey, QPixmap> stamps_;
 };
 
 }  // namespace app

@@ -13,12 +13,12 @@ class DrawingCanvas;
 class DrawingViewer : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DrawingViewer(standin::Drawing& drawing, QWidget* parent = nullptr);
 
     DrawingCanvas* canvas() const { return canvas_; }
 
-private:
+  private:
     DrawingCanvas* canvas_;
 };
 
