@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/backends.h"
 #include "app/viewer/drawing_viewer.h"
@@ -31,18 +32,30 @@ class ViewerHolder {
     }
 
   private:
+    // Beside the program's window, on whichever side has more room, narrowed to fit the screen
+    // so that it never covers the window the user works in.
     void placeBesideForm() {
+        constexpr int kGap = 8;
+        constexpr int kNarrowest = 240;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->objectName() != QLatin1String("Form1") || !window->isVisible()) continue;
             const QRect frame = window->frameGeometry();
-            QPoint place(frame.right() + 8, frame.top());
-            if (const QScreen* screen = window->screen()) {
-                const QRect room = screen->availableGeometry();
-                if (place.x() + viewer_->width() > room.right()) {
-                    place.setX(std::max(room.left(), frame.left() - viewer_->width() - 8));
-                }
+            const QScreen* screen = window->screen();
+            if (!screen) return;
+            const QRect room = screen->availableGeometry();
+            const int rightRoom = room.right() - frame.right() - kGap;
+            const int leftRoom = frame.left() - room.left() - kGap;
+            const int width = std::min(viewer_->width(), std::max(rightRoom, leftRoom));
+            if (width < kNarrowest) {
+                viewer_->move(std::min(frame.right() + kGap, room.right() - viewer_->width()),
+                              frame.top());
+                return;
             }
-            viewer_->move(place);
+            viewer_->resize(width, std::min(viewer_->height(), room.height()));
+            const int x =
+                rightRoom >= leftRoom ? frame.right() + kGap : frame.left() - kGap - width;
+            viewer_->move(
+                x, std::max(room.top(), std::min(frame.top(), room.bottom() - viewer_->height())));
             return;
         }
     }
