@@ -29,12 +29,13 @@ namespace app {
 
 namespace {
 
-// The designer's font, or the platform's sans serif where it is not installed.
+// The designer's font, or where it is not installed a sans serif of similar width (the captions
+// were fitted to it), or else the platform's own sans serif.
 QFont designerFont(double pointSize, bool bold) {
     const QString platformSans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), platformSans});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), platformSans});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

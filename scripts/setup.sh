@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing CMM Points need, when missing.
+set -eu
+
+packages="cmake g++ make qt6-base-dev libgtest-dev googletest libbenchmark-dev \
+xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
+mingw-w64 g++-mingw-w64-x86-64-posix wine wine64"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "setup: these packages are missing and neither root nor sudo is available:$missing" >&2
+    exit 1
+fi
+
+echo "setup: installing$missing"
+$as_root apt-get update
+# shellcheck disable=SC2086 # the list is meant to split into words
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing

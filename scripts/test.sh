@@ -1,0 +1,16 @@
+#!/bin/sh
+# Builds CMM Points with its tests and runs every test through ctest.
+set -eu
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${CMM_POINTS_BUILD_DIR:-$root/build-test}"
+
+"$root/scripts/setup.sh"
+
+# The program and its tests, natively: the logic against the stand-ins, the window offscreen.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMM_POINTS_BACKEND=standin \
+    -DCMM_POINTS_BUILD_TESTS=ON
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+# The Windows build (COM client, cross-compiled with mingw-w64) and its tests under Wine.
