@@ -19,7 +19,7 @@ enum class ControlKind {
 // (nullptr for the window itself), caption, place in twips relative to its parent, tab index and
 // whether it is ever shown, and for option buttons whether it starts chosen. Frames come before the
 // controls inside them.
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     ControlKind kind;
     const char* parent;
@@ -30,7 +30,7 @@ struct ControlSpec {
     bool startsChosen = false;
 };
 
-std::span<const ControlSpec> controlTable();
+std::span<const ControlDesign> controlTable();
 
 // The window's client area in twips; it never changes size.
 inline constexpr int kClientWidthTwips = 4455;

@@ -131,12 +131,12 @@ void Form1::buildControls() {
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     std::map<QString, bool> shown;
-    for (const ControlSpec& spec : controlTable()) {
-        const QString name = QString::fromUtf8(spec.name);
-        const QString caption = QString::fromUtf8(spec.caption);
-        QWidget* parent = spec.parent ? controls_.at(QString::fromUtf8(spec.parent)) : this;
+    for (const ControlDesign& design : controlTable()) {
+        const QString name = QString::fromUtf8(design.name);
+        const QString caption = QString::fromUtf8(design.caption);
+        QWidget* parent = design.parent ? controls_.at(QString::fromUtf8(design.parent)) : this;
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (design.kind) {
             case ControlKind::Label: {
                 auto* label = new QLabel(caption, parent);
                 label->setTextFormat(Qt::PlainText);
@@ -157,9 +157,9 @@ void Form1::buildControls() {
             case ControlKind::OptionButton: {
                 // Radio buttons are exclusive among the buttons of the same frame.
                 auto* option = new QRadioButton(caption, parent);
-                option->setChecked(spec.startsChosen);
+                option->setChecked(design.startsChosen);
                 // Tab enters a group at its chosen button, as the designer's platform does.
-                option->setFocusPolicy(spec.startsChosen ? Qt::StrongFocus : Qt::ClickFocus);
+                option->setFocusPolicy(design.startsChosen ? Qt::StrongFocus : Qt::ClickFocus);
                 connect(option, &QRadioButton::toggled, option, [option](bool chosen) {
                     option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
                 });
@@ -199,15 +199,15 @@ void Form1::buildControls() {
                 break;
         }
         widget->setObjectName(name);
-        widget->setGeometry(pixelsX(spec.left), pixelsY(spec.top), pixelsX(spec.width),
-                            pixelsY(spec.height));
-        if (!spec.visible) widget->hide();
+        widget->setGeometry(pixelsX(design.left), pixelsY(design.top), pixelsX(design.width),
+                            pixelsY(design.height));
+        if (!design.visible) widget->hide();
         const bool everShown =
-            spec.visible && (!spec.parent || shown.at(QString::fromUtf8(spec.parent)));
+            design.visible && (!design.parent || shown.at(QString::fromUtf8(design.parent)));
         shown[name] = everShown;
-        if (takesFocus(spec.kind)) {
+        if (takesFocus(design.kind)) {
             if (everShown) {
-                tabStops.emplace_back(spec.tabIndex, widget);
+                tabStops.emplace_back(design.tabIndex, widget);
             } else {
                 widget->setFocusPolicy(Qt::NoFocus);
             }
