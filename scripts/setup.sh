@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing CMM Points need, when missing.
 set -eu
 
-packages="cmake g++ make qt6-base-dev libgtest-dev googletest libbenchmark-dev \
+packages="cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev googletest libbenchmark-dev \
 xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
 mingw-w64 g++-mingw-w64-x86-64-posix wine wine64"
 
@@ -29,4 +29,4 @@ fi
 echo "setup: installing$missing"
 $as_root apt-get update
 # shellcheck disable=SC2086 # the list is meant to split into words
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y $missing
