@@ -18,8 +18,8 @@ QColor markerColour(std::optional<std::int32_t> markCode) {
 }
 
 std::vector<LegendEntry> legendEntries() {
-    return {{clear, QStringLiteral("1: clear of the part (in tolerance)")},
-            {meets, QStringLiteral("3: meets the part (out of tolerance)")},
+    return {{clear, QStringLiteral("1: tolerance spheres clear of the part")},
+            {meets, QStringLiteral("3: a tolerance sphere meets the part")},
             {otherCode, QStringLiteral("other marker code")},
             {unmarked, QStringLiteral("unmarked")}};
 }

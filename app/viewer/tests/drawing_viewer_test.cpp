@@ -116,8 +116,8 @@ class DrawingViewerTest : public QObject {
         QStringList legend;
         for (const QLabel* label : viewer.findChildren<QLabel*>(QStringLiteral("legendText")))
             legend << label->text();
-        QVERIFY(legend.contains(QStringLiteral("1: clear of the part (in tolerance)")));
-        QVERIFY(legend.contains(QStringLiteral("3: meets the part (out of tolerance)")));
+        QVERIFY(legend.contains(QStringLiteral("1: tolerance spheres clear of the part")));
+        QVERIFY(legend.contains(QStringLiteral("3: a tolerance sphere meets the part")));
         QVERIFY(legend.contains(QStringLiteral("unmarked")));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Drawing (CAD stand-in)"));
     }
