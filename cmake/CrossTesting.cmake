@@ -6,7 +6,7 @@ if(NOT EXISTS ${CMM_POINTS_GTEST_SOURCE}/CMakeLists.txt)
     message(FATAL_ERROR "GoogleTest sources not found in ${CMM_POINTS_GTEST_SOURCE}")
 endif()
 
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 # Built with its own warning settings, not the program's.
 get_directory_property(cmm_points_saved_options COMPILE_OPTIONS)

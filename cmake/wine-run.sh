@@ -8,7 +8,7 @@ shift
 if [ -z "$DISPLAY" ] && [ -z "$CMM_POINTS_UNDER_XVFB" ] && command -v xvfb-run >/dev/null 2>&1; then
     CMM_POINTS_UNDER_XVFB=1 exec xvfb-run -a "$0" "$prefix" "$@"
 fi
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 mkdir -p "$(dirname "$prefix")"
 if [ ! -f "$prefix/system.reg" ]; then
     flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { echo "making the Wine prefix $WINEPREFIX (about 10 s)" >&2; wineboot -i >/dev/null 2>&1; wineserver -w; }'

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include "automation/com/message_filter.h"
 
@@ -10,13 +10,13 @@ namespace automation::com {
 // COM on the window's thread: a single-threaded apartment with the busy-retrying message filter,
 // entered once by an object that lives as long as the thread uses COM.
 class Apartment {
-public:
+  public:
     Apartment();
     Apartment(const Apartment&) = delete;
     Apartment& operator=(const Apartment&) = delete;
     ~Apartment();
 
-private:
+  private:
     MessageFilter filter_;
     IMessageFilter* previousFilter_ = nullptr;
     bool initialised_ = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace automation::com {
 
 // Owns one BSTR.
 class Bstr {
-public:
+  public:
     Bstr() = default;
     explicit Bstr(std::string_view utf8);
     Bstr(const Bstr&) = delete;
@@ -25,7 +25,7 @@ public:
     BSTR* receive();
     std::string utf8() const;
 
-private:
+  private:
     BSTR s_ = nullptr;
 };
 

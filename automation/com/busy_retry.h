@@ -9,7 +9,7 @@ namespace automation::com {
 // A server that is busy (a dialog open, a regeneration running) rejects calls; they are retried
 // quietly for a bounded time before they count as failed, as classic automation clients do.
 class BusyRetry {
-public:
+  public:
     static constexpr std::chrono::milliseconds kDefaultBound{10'000};
     static constexpr std::chrono::milliseconds kPollInterval{100};
 

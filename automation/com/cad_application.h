@@ -5,7 +5,7 @@
 namespace automation::com {
 
 class CadApplication : public cad::Application, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     void setVisible(bool visible) override {
         dispatch().putByName("Visible", Variant::boolean(visible));

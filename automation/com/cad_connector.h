@@ -7,7 +7,7 @@ namespace automation::com {
 // Attaches to the CAD application that is running, through the running object table; it never
 // starts one.
 class CadConnector : public cad::Connector {
-public:
+  public:
     cad::Value attach() override;
 };
 

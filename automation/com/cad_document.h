@@ -6,7 +6,7 @@
 namespace automation::com {
 
 class CadDocument : public cad::Document, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value modelSpace() override {
         return objectResult<CadModelSpace>(dispatch().getByName("ModelSpace"), nullptr,

@@ -9,8 +9,9 @@ Value checkInterference(const Dispatch& entity, const std::shared_ptr<cad::Entit
                         bool createSolid) {
     const auto* otherObject = dynamic_cast<const ComObject*>(other.get());
     if (!otherObject)
-        throw points::Failure("CheckInterference failed: the entity to check is not one of the "
-                              "CAD application's");
+        throw points::Failure(
+            "CheckInterference failed: the entity to check is not one of the "
+            "CAD application's");
     std::vector<Variant> args;
     args.push_back(Variant::dispatch(otherObject->dispatch().get()));
     args.push_back(Variant::boolean(createSolid));

@@ -17,7 +17,7 @@ Value checkInterference(const Dispatch& entity, const std::shared_ptr<cad::Entit
 // the object and entity interfaces; the kinds (solid, circle, spline) share them.
 template <class Kind>
 class CadEntity : public Kind, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     void discard() override {
         callDirect(dispatch().get(), ids::kCadObject, ids::kDiscardPosition, "Discard");

@@ -6,7 +6,7 @@
 namespace automation::com {
 
 class CadGroup : public cad::Group, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     // The index goes as an automation value holding the 16-bit integer, as the member declares.
     Value entityAt(std::int16_t index) override {

@@ -5,7 +5,7 @@
 namespace automation::com {
 
 class CadGroups : public cad::Groups, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value item(const std::string& name) override {
         std::vector<Variant> args;

@@ -26,8 +26,8 @@ Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
     std::vector<Variant> args;
     args.push_back(Variant::doubleArrayRef(array.address()));
     args.push_back(Variant::real(radius));
-    return objectResult<CadEntity<cad::Circle>>(
-        dispatch().callByName("AddCircle", std::move(args)), &ids::kCadCircle, "AddCircle");
+    return objectResult<CadEntity<cad::Circle>>(dispatch().callByName("AddCircle", std::move(args)),
+                                                &ids::kCadCircle, "AddCircle");
 }
 
 Value CadModelSpace::addSpline(const std::vector<double>& points, const cad::Point3& start,
@@ -40,8 +40,8 @@ Value CadModelSpace::addSpline(const std::vector<double>& points, const cad::Poi
     args.push_back(Variant::doubleArrayRef(pointArray.address()));
     args.push_back(Variant::doubleArrayRef(startArray.address()));
     args.push_back(Variant::doubleArrayRef(endArray.address()));
-    return objectResult<CadEntity<cad::Spline>>(
-        dispatch().callByName("AddSpline", std::move(args)), &ids::kCadSpline, "AddSpline");
+    return objectResult<CadEntity<cad::Spline>>(dispatch().callByName("AddSpline", std::move(args)),
+                                                &ids::kCadSpline, "AddSpline");
 }
 
 }  // namespace automation::com

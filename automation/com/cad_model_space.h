@@ -7,7 +7,7 @@ namespace automation::com {
 
 // Centres and spline arrays go as SAFEARRAYs of doubles by reference.
 class CadModelSpace : public cad::ModelSpace, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value addSphere(const cad::Point3& centre, double radius) override;
     Value addCircle(const cad::Point3& centre, double radius) override;

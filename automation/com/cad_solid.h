@@ -5,7 +5,7 @@
 namespace automation::com {
 
 class CadSolid : public CadEntity<cad::Solid> {
-public:
+  public:
     using CadEntity::CadEntity;
     Value measure() override {
         double measured = 0.0;

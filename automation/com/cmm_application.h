@@ -6,7 +6,7 @@
 namespace automation::com {
 
 class CmmApplication : public cmm::Application, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value machine(std::int16_t number) override {
         const std::string member = "machine (member 16)";

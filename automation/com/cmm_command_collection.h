@@ -5,7 +5,7 @@
 namespace automation::com {
 
 class CmmCommandCollection : public cmm::CommandCollection, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value count() override { return toValue(dispatch().getByName("count")); }
     Value item(std::int16_t& position) override {

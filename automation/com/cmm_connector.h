@@ -6,7 +6,7 @@ namespace automation::com {
 
 // Creates the measurement application from its ProgID, a new link at every call.
 class CmmConnector : public cmm::Connector {
-public:
+  public:
     cmm::Value create() override;
 };
 

@@ -6,7 +6,7 @@
 namespace automation::com {
 
 class CmmFeatureData : public cmm::FeatureData, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value pointCount() override { return toValue(dispatch().get(2, "point count (member 2)")); }
     Value featurePoint(std::int32_t number, std::int32_t a, std::int32_t b, std::int32_t c,

@@ -7,7 +7,7 @@
 namespace automation::com {
 
 class CmmMachine : public cmm::Machine, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value name() override { return toValue(dispatch().get(1, "machine name (member 1)")); }
 };

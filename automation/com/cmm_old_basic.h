@@ -7,7 +7,7 @@
 namespace automation::com {
 
 class CmmOldBasic : public cmm::OldBasic, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value getProbeRadius() override { return toValue(dispatch().callByName("GetProbeRadius")); }
 };

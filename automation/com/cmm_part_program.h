@@ -7,7 +7,7 @@ namespace automation::com {
 
 // The part program and its OldBasic have no interface identifier to check against.
 class CmmPartProgram : public cmm::PartProgram, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value oldBasic() override {
         return objectResult<CmmOldBasic>(dispatch().getByName("OldBasic"), nullptr, "OldBasic");

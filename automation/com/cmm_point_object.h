@@ -7,7 +7,7 @@
 namespace automation::com {
 
 class CmmPointObject : public cmm::PointObject, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
     Value coordinate(cmm::Axis axis) override {
         const DISPID id = static_cast<DISPID>(axis);

@@ -7,12 +7,12 @@ namespace automation::com {
 // What every proxy of an outside object holds: the object's automation interface. A proxy
 // handed back to the server (an entity to check against) is found again through it.
 class ComObject {
-public:
+  public:
     explicit ComObject(Dispatch object) : object_(std::move(object)) {}
     virtual ~ComObject() = default;
     const Dispatch& dispatch() const { return object_; }
 
-private:
+  private:
     Dispatch object_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <utility>
 
@@ -10,7 +10,7 @@ namespace automation::com {
 // Owns one counted reference to a COM interface; never a raw pointer in program code.
 template <class T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(std::nullptr_t) {}
     // Takes an additional reference to an interface someone else owns.
@@ -53,7 +53,7 @@ public:
         return result;
     }
 
-private:
+  private:
     explicit ComPtr(T* p) : p_(p) {}
     T* p_ = nullptr;
 };

@@ -16,7 +16,8 @@ namespace {
 std::string exceptionText(EXCEPINFO& info) {
     if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
     std::string text;
-    if (info.bstrDescription) text = toUtf8({info.bstrDescription, SysStringLen(info.bstrDescription)});
+    if (info.bstrDescription)
+        text = toUtf8({info.bstrDescription, SysStringLen(info.bstrDescription)});
     if (info.scode != 0) {
         if (!text.empty()) text += " ";
         text += "[" + describeResult(info.scode) + "]";

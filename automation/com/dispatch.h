@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -15,7 +15,7 @@ namespace automation::com {
 // given in the order the member declares them; IDispatch wants them reversed, which happens here.
 // Busy rejections are retried; any other failure throws points::Failure naming the member.
 class Dispatch {
-public:
+  public:
     Dispatch() = default;
     explicit Dispatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
@@ -32,7 +32,7 @@ public:
 
     DISPID idOf(const std::string& name) const;
 
-private:
+  private:
     Variant invoke(DISPID id, WORD flags, const std::string& member,
                    std::vector<Variant>& args) const;
 

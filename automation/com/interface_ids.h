@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 // The interface identifiers the outside applications' objects answer to, and the positions of
 // the members the program calls directly in their function tables (0 to 6 are IUnknown and
@@ -37,11 +37,11 @@ inline constexpr GUID kCadSpline{
 inline constexpr GUID kCadGroup{
     0xB49978B6, 0xF971, 0x11D1, {0xA2, 0xC8, 0x08, 0x00, 0x09, 0xDC, 0x63, 0x9A}};
 
-inline constexpr int kDiscardPosition = 11;    // object interface
-inline constexpr int kEntityAtPosition = 20;   // group interface
-inline constexpr int kMarkCodePosition = 21;   // entity interface, property put
-inline constexpr int kFinishPosition = 41;     // entity interface
-inline constexpr int kMeasurePosition = 57;    // solid interface, property get
+inline constexpr int kDiscardPosition = 11;   // object interface
+inline constexpr int kEntityAtPosition = 20;  // group interface
+inline constexpr int kMarkCodePosition = 21;  // entity interface, property put
+inline constexpr int kFinishPosition = 41;    // entity interface
+inline constexpr int kMeasurePosition = 57;   // solid interface, property get
 
 inline constexpr const char* kCmmProgId = "pcdlrn.application";
 inline constexpr const char* kCadProgId = "AutoCAD.Application.15";

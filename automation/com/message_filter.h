@@ -1,14 +1,14 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 namespace automation::com {
 
 // Answers COM's question "the other process rejected the call; retry?" for calls that cross
 // processes: yes, every poll interval, until the busy bound has passed.
 class MessageFilter final : public IMessageFilter {
-public:
+  public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }  // lives as long as its apartment
     ULONG STDMETHODCALLTYPE Release() override { return 1; }

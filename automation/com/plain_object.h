@@ -8,7 +8,7 @@ namespace automation::com {
 // An object result where the program expects none of the program's kinds; any conversion of it
 // fails.
 class PlainObject : public Object, public ComObject {
-public:
+  public:
     using ComObject::ComObject;
 };
 

@@ -1,6 +1,5 @@
 #include "automation/com/result.h"
 
-
 #include "automation/com/plain_object.h"
 #include "automation/com/text.h"
 
@@ -20,16 +19,26 @@ Value toValue(const Variant& result) {
         case VT_EMPTY:
         case VT_NULL:
             return {};
-        case VT_I1: return Value(static_cast<std::int32_t>(v.cVal));
-        case VT_UI1: return Value(static_cast<std::int32_t>(v.bVal));
-        case VT_I2: return Value(static_cast<std::int32_t>(v.iVal));
-        case VT_UI2: return Value(static_cast<std::int32_t>(v.uiVal));
-        case VT_I4: return Value(static_cast<std::int32_t>(v.lVal));
-        case VT_INT: return Value(static_cast<std::int32_t>(v.intVal));
-        case VT_R4: return Value(static_cast<double>(v.fltVal));
-        case VT_R8: return Value(v.dblVal);
-        case VT_BOOL: return Value(v.boolVal != VARIANT_FALSE);
-        case VT_BSTR: return Value(v.bstrVal ? toUtf8({v.bstrVal, SysStringLen(v.bstrVal)}) : "");
+        case VT_I1:
+            return Value(static_cast<std::int32_t>(v.cVal));
+        case VT_UI1:
+            return Value(static_cast<std::int32_t>(v.bVal));
+        case VT_I2:
+            return Value(static_cast<std::int32_t>(v.iVal));
+        case VT_UI2:
+            return Value(static_cast<std::int32_t>(v.uiVal));
+        case VT_I4:
+            return Value(static_cast<std::int32_t>(v.lVal));
+        case VT_INT:
+            return Value(static_cast<std::int32_t>(v.intVal));
+        case VT_R4:
+            return Value(static_cast<double>(v.fltVal));
+        case VT_R8:
+            return Value(v.dblVal);
+        case VT_BOOL:
+            return Value(v.boolVal != VARIANT_FALSE);
+        case VT_BSTR:
+            return Value(v.bstrVal ? toUtf8({v.bstrVal, SysStringLen(v.bstrVal)}) : "");
         case VT_DISPATCH:
         case VT_UNKNOWN: {
             ComPtr<IDispatch> object = objectOf(result);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -10,7 +10,7 @@ namespace automation::com {
 // Owns a one-dimensional SAFEARRAY of doubles with lower bound 0, or none at all (an array that
 // was never allocated).
 class SafeArray {
-public:
+  public:
     SafeArray() = default;
     explicit SafeArray(const std::vector<double>& values);
     SafeArray(const SafeArray&) = delete;
@@ -23,7 +23,7 @@ public:
     // Where a by-reference VARIANT points, so a callee may replace the array as VB arrays allow.
     SAFEARRAY** address() { return &a_; }
 
-private:
+  private:
     SAFEARRAY* a_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace automation::com {
 
 // Owns one VARIANT; cleared when it goes.
 class Variant {
-public:
+  public:
     Variant() { VariantInit(&v_); }
     Variant(const Variant&) = delete;
     Variant& operator=(const Variant&) = delete;
@@ -31,7 +31,7 @@ public:
     const VARIANT& get() const { return v_; }
     VARIANT* receive();  // cleared, for an out-parameter
 
-private:
+  private:
     VARIANT v_;
 };
 

@@ -69,12 +69,13 @@ std::vector<double> Arguments::doubles(UINT index, bool exactlyThree) const {
     }
     LONG lower = 0, upper = -1;
     VARTYPE type = VT_EMPTY;
-    if (SafeArrayGetDim(array) != 1 || FAILED(SafeArrayGetVartype(array, &type)) ||
-        type != VT_R8 || FAILED(SafeArrayGetLBound(array, 1, &lower)) || lower != 0 ||
+    if (SafeArrayGetDim(array) != 1 || FAILED(SafeArrayGetVartype(array, &type)) || type != VT_R8 ||
+        FAILED(SafeArrayGetLBound(array, 1, &lower)) || lower != 0 ||
         FAILED(SafeArrayGetUBound(array, 1, &upper)))
         throw ArgumentError{DISP_E_TYPEMISMATCH, reversed};
     const std::size_t count = static_cast<std::size_t>(upper - lower + 1);
-    if (exactlyThree ? count != 3 : count % 3 != 0) throw ArgumentError{DISP_E_TYPEMISMATCH, reversed};
+    if (exactlyThree ? count != 3 : count % 3 != 0)
+        throw ArgumentError{DISP_E_TYPEMISMATCH, reversed};
     std::vector<double> values(count);
     for (LONG i = 0; i < static_cast<LONG>(count); ++i) SafeArrayGetElement(array, &i, &values[i]);
     return values;

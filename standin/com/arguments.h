@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -17,7 +17,7 @@ class ServerObject;
 // reversed) and checked as strictly as a real server's type library would: anything else is an
 // ArgumentError.
 class Arguments {
-public:
+  public:
     Arguments(const DISPPARAMS* params, WORD flags);
 
     // The call must be a method call or property get with exactly `count` arguments.
@@ -38,7 +38,7 @@ public:
     // The same with any multiple of three elements; a reference to no array gives none.
     std::vector<double> points(UINT index) const;
 
-private:
+  private:
     const VARIANT& at(UINT index, VARTYPE type) const;
     std::vector<double> doubles(UINT index, bool exactlyThree) const;
 

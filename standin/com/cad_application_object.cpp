@@ -5,11 +5,11 @@ namespace standin::com {
 namespace {
 
 class CadApplicationObject : public EmbeddedObject<cad::Application> {
-public:
+  public:
     CadApplicationObject(std::shared_ptr<cad::Application> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     enum : DISPID { kVisible = 1, kActiveDocument = 2 };
     DISPID idOfName(const std::string& name) const override {
         if (name == "visible") return kVisible;
@@ -28,11 +28,11 @@ protected:
 };
 
 class CadDocumentObject : public EmbeddedObject<cad::Document> {
-public:
+  public:
     CadDocumentObject(std::shared_ptr<cad::Document> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     enum : DISPID { kModelSpace = 1, kGroups = 2 };
     DISPID idOfName(const std::string& name) const override {
         if (name == "modelspace") return kModelSpace;

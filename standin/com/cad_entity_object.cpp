@@ -10,11 +10,11 @@ namespace ids = automation::com::ids;
 
 // Every drawing object; which interfaces it answers to follows its kind in the embedded drawing.
 class CadEntityObject : public EmbeddedObject<cad::CadObject> {
-public:
+  public:
     CadEntityObject(std::shared_ptr<cad::CadObject> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &ids::kCadObject) {}
 
-protected:
+  protected:
     enum : DISPID { kCheckInterference = 1 };
     template <class Kind>
     Kind* as() const {
@@ -30,14 +30,15 @@ protected:
     }
     DISPID idOfName(const std::string& name) const override {
         return name == "checkinterference" && as<cad::Entity>() ? DISPID{kCheckInterference}
-                                                                 : DISPID_UNKNOWN;
+                                                                : DISPID_UNKNOWN;
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         if (id != kCheckInterference || !as<cad::Entity>()) noMember();
         args.expectCall(2);
         auto other = std::dynamic_pointer_cast<cad::Entity>(args.object(0)->embedded());
         if (!other) throw ArgumentError{DISP_E_TYPEMISMATCH, 1};
-        result(as<cad::Entity>()->checkInterference(other, args.boolean(1)), out);
+        const bool createSolid = args.boolean(1);
+        result(as<cad::Entity>()->checkInterference(other, createSolid), out);
     }
 
     HRESULT discard() override {

@@ -6,11 +6,11 @@ namespace standin::com {
 namespace {
 
 class CadGroupsObject : public EmbeddedObject<cad::Groups> {
-public:
+  public:
     CadGroupsObject(std::shared_ptr<cad::Groups> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     DISPID idOfName(const std::string& name) const override {
         return name == "item" ? DISPID_VALUE : DISPID_UNKNOWN;
     }
@@ -23,11 +23,11 @@ protected:
 
 // EntityAt is a direct member only; its index arrives as a VARIANT holding a 16-bit integer.
 class CadGroupObject : public EmbeddedObject<cad::Group> {
-public:
+  public:
     CadGroupObject(std::shared_ptr<cad::Group> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCadGroup) {}
 
-protected:
+  protected:
     void invoke(DISPID, const Arguments&, VARIANT*) override { noMember(); }
     HRESULT entityAt(const VARIANT& index, IDispatch** entity) override {
         if (index.vt != VT_I2) return DISP_E_TYPEMISMATCH;

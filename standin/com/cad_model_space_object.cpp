@@ -5,11 +5,11 @@ namespace standin::com {
 namespace {
 
 class CadModelSpaceObject : public EmbeddedObject<cad::ModelSpace> {
-public:
+  public:
     CadModelSpaceObject(std::shared_ptr<cad::ModelSpace> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     enum : DISPID { kAddSphere = 1, kAddCircle = 2, kAddSpline = 3 };
     DISPID idOfName(const std::string& name) const override {
         if (name == "addsphere") return kAddSphere;
@@ -19,16 +19,23 @@ protected:
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
-            case kAddSphere:
+            // Arguments are checked in their declared order, so a report names the first bad one.
+            case kAddSphere: {
                 args.expectCall(2);
-                return result(object().addSphere(args.point(0), args.real(1)), out);
-            case kAddCircle:
+                const points::Point3 centre = args.point(0);
+                return result(object().addSphere(centre, args.real(1)), out);
+            }
+            case kAddCircle: {
                 args.expectCall(2);
-                return result(object().addCircle(args.point(0), args.real(1)), out);
-            case kAddSpline:
+                const points::Point3 centre = args.point(0);
+                return result(object().addCircle(centre, args.real(1)), out);
+            }
+            case kAddSpline: {
                 args.expectCall(3);
-                return result(object().addSpline(args.points(0), args.point(1), args.point(2)),
-                              out);
+                const std::vector<double> points = args.points(0);
+                const points::Point3 start = args.point(1);
+                return result(object().addSpline(points, start, args.point(2)), out);
+            }
             default:
                 noMember();
         }

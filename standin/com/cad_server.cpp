@@ -28,8 +28,8 @@ void CadServer::start() {
         VariantClear(&application);
         throw points::Failure("the CAD stand-in gave no application object");
     }
-    const HRESULT result = RegisterActiveObject(application.pdispVal, kCadServerClass,
-                                                ACTIVEOBJECT_STRONG, &cookie_);
+    const HRESULT result =
+        RegisterActiveObject(application.pdispVal, kCadServerClass, ACTIVEOBJECT_STRONG, &cookie_);
     VariantClear(&application);  // the table holds its own reference
     automation::com::check(result, "RegisterActiveObject");
     running_ = true;

@@ -11,7 +11,7 @@ namespace standin::com {
 // the ProgID is written to the registry and, while running, the application object is in the
 // running object table.
 class CadServer {
-public:
+  public:
     explicit CadServer(std::shared_ptr<cad::Connector> connector, bool running = true);
     CadServer(const CadServer&) = delete;
     CadServer& operator=(const CadServer&) = delete;
@@ -22,7 +22,7 @@ public:
     void stop();
     ServerControl& control() { return *control_; }
 
-private:
+  private:
     std::shared_ptr<cad::Connector> connector_;
     std::shared_ptr<ServerControl> control_;
     DWORD cookie_ = 0;

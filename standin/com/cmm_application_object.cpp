@@ -6,11 +6,11 @@ namespace standin::com {
 namespace {
 
 class CmmApplicationObject : public EmbeddedObject<cmm::Application> {
-public:
+  public:
     CmmApplicationObject(std::shared_ptr<cmm::Application> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmApplication) {}
 
-protected:
+  protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
             case 16:

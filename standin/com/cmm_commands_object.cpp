@@ -6,11 +6,11 @@ namespace standin::com {
 namespace {
 
 class CmmCommandsObject : public EmbeddedObject<cmm::CommandCollection> {
-public:
+  public:
     CmmCommandsObject(std::shared_ptr<cmm::CommandCollection> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmCommands) {}
 
-protected:
+  protected:
     enum : DISPID { kCount = 1, kItem = 2, kCommandById = 9 };
     DISPID idOfName(const std::string& name) const override {
         if (name == "count") return kCount;
@@ -35,11 +35,11 @@ protected:
 };
 
 class CmmCommandObject : public EmbeddedObject<cmm::Command> {
-public:
+  public:
     CmmCommandObject(std::shared_ptr<cmm::Command> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmCommand) {}
 
-protected:
+  protected:
     enum : DISPID { kValue = DISPID_VALUE, kId = 1, kFeatureData = 9 };
     DISPID idOfName(const std::string& name) const override {
         return name == "id" ? DISPID{kId} : DISPID_UNKNOWN;
@@ -47,10 +47,14 @@ protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         args.expectCall(0);
         switch (id) {
-            case kValue: return result(object().value(), out);
-            case kId: return result(object().id(), out);
-            case kFeatureData: return result(object().featureData(), out);
-            default: noMember();
+            case kValue:
+                return result(object().value(), out);
+            case kId:
+                return result(object().id(), out);
+            case kFeatureData:
+                return result(object().featureData(), out);
+            default:
+                noMember();
         }
     }
 };

@@ -6,21 +6,24 @@ namespace standin::com {
 namespace {
 
 class CmmFeatureDataObject : public EmbeddedObject<cmm::FeatureData> {
-public:
+  public:
     CmmFeatureDataObject(std::shared_ptr<cmm::FeatureData> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmFeatureData) {}
 
-protected:
+  protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
             case 2:
                 args.expectCall(0);
                 return result(object().pointCount(), out);
-            case 65:
+            case 65: {
                 args.expectCall(6);
-                return result(object().featurePoint(args.int32(0), args.int32(1), args.int32(2),
-                                                    args.int32(3), args.text(4), args.int32(5)),
-                              out);
+                // Checked in declared order, so a report names the first bad argument.
+                const std::int32_t number = args.int32(0), a = args.int32(1), b = args.int32(2),
+                                   c = args.int32(3);
+                const std::string text = args.text(4);
+                return result(object().featurePoint(number, a, b, c, text, args.int32(5)), out);
+            }
             default:
                 noMember();
         }
@@ -28,11 +31,11 @@ protected:
 };
 
 class CmmPointObjectObject : public EmbeddedObject<cmm::PointObject> {
-public:
+  public:
     CmmPointObjectObject(std::shared_ptr<cmm::PointObject> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmPointObject) {}
 
-protected:
+  protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         if (id < 1 || id > 3) noMember();
         const auto axis = static_cast<cmm::Axis>(id);

@@ -6,11 +6,11 @@ namespace standin::com {
 namespace {
 
 class CmmMachineObject : public EmbeddedObject<cmm::Machine> {
-public:
+  public:
     CmmMachineObject(std::shared_ptr<cmm::Machine> o, const Control& c)
         : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmMachine) {}
 
-protected:
+  protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         if (id != 1) noMember();
         args.expectCall(0);

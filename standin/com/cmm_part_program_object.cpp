@@ -6,11 +6,11 @@ namespace {
 
 // The part program and OldBasic are reached by name only.
 class CmmPartProgramObject : public EmbeddedObject<cmm::PartProgram> {
-public:
+  public:
     CmmPartProgramObject(std::shared_ptr<cmm::PartProgram> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     enum : DISPID { kOldBasic = 10, kCommands = 11 };
     DISPID idOfName(const std::string& name) const override {
         if (name == "oldbasic") return kOldBasic;
@@ -26,11 +26,11 @@ protected:
 };
 
 class CmmOldBasicObject : public EmbeddedObject<cmm::OldBasic> {
-public:
+  public:
     CmmOldBasicObject(std::shared_ptr<cmm::OldBasic> o, const Control& c)
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
-protected:
+  protected:
     DISPID idOfName(const std::string& name) const override {
         return name == "getproberadius" ? 1 : DISPID_UNKNOWN;
     }

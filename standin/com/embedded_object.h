@@ -11,17 +11,17 @@ namespace standin::com {
 // identifier its kind has in the real application (none when the table gives none).
 template <class Kind>
 class EmbeddedObject : public ServerObject {
-public:
+  public:
     EmbeddedObject(std::shared_ptr<Kind> object, const Control& control, const IID* iid)
         : ServerObject(control), object_(std::move(object)), iid_(iid) {}
     automation::ObjectPtr embedded() const override { return object_; }
 
-protected:
+  protected:
     bool answersTo(const IID& iid) const override { return iid_ && iid == *iid_; }
     Kind& object() const { return *object_; }
     [[noreturn]] static void noMember() { throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0}; }
 
-private:
+  private:
     std::shared_ptr<Kind> object_;
     const IID* iid_;
 };

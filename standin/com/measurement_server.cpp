@@ -10,7 +10,7 @@ namespace standin::com {
 
 // Makes a new application object for every creation, as the real application's class does.
 class MeasurementServer::Factory final : public IClassFactory {
-public:
+  public:
     Factory(std::shared_ptr<cmm::Connector> connector, std::shared_ptr<ServerControl> control)
         : connector_(std::move(connector)), control_(std::move(control)) {}
 
@@ -44,7 +44,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
-private:
+  private:
     std::shared_ptr<cmm::Connector> connector_;
     std::shared_ptr<ServerControl> control_;
 };
@@ -54,8 +54,7 @@ MeasurementServer::MeasurementServer(std::shared_ptr<cmm::Connector> connector)
       factory_(std::make_unique<Factory>(std::move(connector), control_)) {
     registerProgId(automation::com::ids::kCmmProgId, kMeasurementServerClass);
     automation::com::check(CoRegisterClassObject(kMeasurementServerClass, factory_.get(),
-                                                 CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
-                                                 &cookie_),
+                                                 CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie_),
                            "CoRegisterClassObject");
 }
 

@@ -10,7 +10,7 @@ namespace standin::com {
 // The embedded measurement stand-in served as the class behind "pcdlrn.application": the ProgID
 // is written to the registry and the class object registered, for as long as this object lives.
 class MeasurementServer {
-public:
+  public:
     explicit MeasurementServer(std::shared_ptr<cmm::Connector> connector);
     MeasurementServer(const MeasurementServer&) = delete;
     MeasurementServer& operator=(const MeasurementServer&) = delete;
@@ -18,7 +18,7 @@ public:
 
     ServerControl& control() { return *control_; }
 
-private:
+  private:
     class Factory;
     std::shared_ptr<ServerControl> control_;
     std::unique_ptr<Factory> factory_;

@@ -6,17 +6,17 @@ namespace standin::com {
 namespace {
 
 class PlainServerObject : public ServerObject {
-public:
+  public:
     PlainServerObject(automation::ObjectPtr object, const Control& control)
         : ServerObject(control), object_(std::move(object)) {}
     automation::ObjectPtr embedded() const override { return object_; }
 
-protected:
+  protected:
     void invoke(DISPID, const Arguments&, VARIANT*) override {
         throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
     }
 
-private:
+  private:
     automation::ObjectPtr object_;
 };
 

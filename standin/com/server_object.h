@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
@@ -17,7 +17,7 @@ namespace standin::com {
 // applications give them: 0-2 IUnknown, 3-6 IDispatch, 11 Discard, 20 EntityAt, 21 MarkCode
 // (put), 41 Finish, 57 Measure (get). Positions an object does not have answer E_NOTIMPL.
 class ServerObject {
-public:
+  public:
     static constexpr int kTableSize = 64;
 
     explicit ServerObject(std::shared_ptr<ServerControl> control);
@@ -38,7 +38,7 @@ public:
 
     virtual automation::ObjectPtr embedded() const = 0;
 
-protected:
+  protected:
     // Interface identifiers beyond IUnknown and IDispatch that the object answers to.
     virtual bool answersTo(const IID& iid) const;
     // Member names compare without regard to case; names arrive lower-cased.
@@ -57,7 +57,7 @@ protected:
     template <class Body>
     HRESULT direct(Body&& body);
 
-private:
+  private:
     struct Face {
         const void* const* table;
         ServerObject* self;
