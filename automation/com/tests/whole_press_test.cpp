@@ -63,7 +63,7 @@ class WholePressTest : public ComPressFixture {
 };
 
 TEST_F(WholePressTest, StartUpShowsMachineDiameterAndFeatures) {
-    f.cmm->machineName = "GLOBAL-7107";
+    f.cmm->machineName = "GLOBAL-7107 \xC3\x98";  // a non-ASCII name crosses as UTF-16
     f.cmm->probeRadius = 0.25;
     f.cmm->commands = {{"F1", "FEAT/POINT", {}},
                        {"CIR2", "FEAT/CIRCLE", {}},
@@ -71,7 +71,7 @@ TEST_F(WholePressTest, StartUpShowsMachineDiameterAndFeatures) {
                        {"FA", "FEAT/POINT", {}}};
     f.form = view::MemoryForm();
     startUp();
-    EXPECT_EQ(f.form.label2, "GLOBAL-7107");
+    EXPECT_EQ(f.form.label2, "GLOBAL-7107 \xC3\x98");
     EXPECT_EQ(f.form.text(TextBox::Text1), "0.500000");
     ASSERT_EQ(f.form.features.size(), 2u);
     EXPECT_EQ(f.form.features[0].id, "F1");
