@@ -13,15 +13,16 @@ namespace automation {
 // Base of every object an outside application hands back. Each backend derives its proxies from
 // the typed interfaces of cmm/ and cad/; the program checks the kind when it takes the object.
 class Object {
-public:
+  public:
     virtual ~Object() = default;
 };
 using ObjectPtr = std::shared_ptr<Object>;
 
 // What an automation call answers: empty, integer, double, text, boolean or object.
 class Value {
-public:
-    using Storage = std::variant<std::monostate, std::int32_t, double, std::string, bool, ObjectPtr>;
+  public:
+    using Storage =
+        std::variant<std::monostate, std::int32_t, double, std::string, bool, ObjectPtr>;
 
     Value() = default;
     Value(std::int32_t v) : storage_(v) {}
@@ -37,7 +38,7 @@ public:
     bool isEmpty() const { return std::holds_alternative<std::monostate>(storage_); }
     bool isObject() const { return std::holds_alternative<ObjectPtr>(storage_); }
 
-private:
+  private:
     Storage storage_;
 };
 

@@ -14,8 +14,8 @@ constexpr int kPoints = 32767;
 void reportPerPoint(benchmark::State& state, const PressFixture& f, double points) {
     const double runs = static_cast<double>(state.iterations());
     state.counters["points"] = points;
-    state.counters["time_per_point"] =
-        benchmark::Counter(runs * points, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["time_per_point"] = benchmark::Counter(
+        runs * points, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["cmm_calls_per_point"] = f.cmm->faults.totalCalls() / (runs * points);
     state.counters["cad_calls_per_point"] = f.cad->faults.totalCalls() / (runs * points);
 }

@@ -49,7 +49,8 @@ void sendToCad(view::FormView& form, Connector& connector, app::WindowState& sta
                 toObject<Solid>(modelSpace(document)->addSphere(centre, radius))->finish();
             }
             if (form.optionValue(OptionButton::Option1)) {
-                state.lastCircle = toObject<Circle>(modelSpace(document)->addCircle(centre, radius));
+                state.lastCircle =
+                    toObject<Circle>(modelSpace(document)->addCircle(centre, radius));
                 state.lastCircle->finish();
             }
             if (form.optionValue(OptionButton::Option5) && check) check->checkPoint(centre, radius);

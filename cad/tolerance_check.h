@@ -12,13 +12,13 @@ namespace cad {
 // outer one is clear, and a final marker sphere of the probe radius whose code tells the outcome
 // (1 clear of the part, 3 meeting it).
 class ToleranceCheck {
-public:
+  public:
     // Looks up the group and its reference entity; throws when either is missing.
     ToleranceCheck(view::FormView& form, Document& document);
 
     void checkPoint(const Point3& centre, double probeRadius);
 
-private:
+  private:
     std::shared_ptr<Solid> addSphere(const Point3& centre, double radius);
     // Discards the interference solid the answer holds, if any; true when there was one.
     bool interferes(const std::shared_ptr<Solid>& sphere, bool measure);

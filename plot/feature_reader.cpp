@@ -20,7 +20,7 @@ constexpr std::int32_t kPointArgA = 12, kPointArgB = 3, kPointArgC = 13, kPointA
 
 // One press's reading of the selected features, after the link has succeeded.
 class FeatureRun {
-public:
+  public:
     FeatureRun(view::FormView& form, cmm::Application& application, cmm::Machine& machine)
         : form_(form),
           locale_(form.locale()),
@@ -40,7 +40,7 @@ public:
         return spline_;
     }
 
-private:
+  private:
     bool spline() const { return form_.checkValue(view::CheckBox::Check4) == 1; }
 
     void readItem(std::int16_t index) {
@@ -49,7 +49,8 @@ private:
         if (id.empty()) return;
 
         std::shared_ptr<cmm::Command> command;
-        if (!steps_.run([&] { command = toObject<cmm::Command>(commandsOrFail().commandById(id)); }))
+        if (!steps_.run(
+                [&] { command = toObject<cmm::Command>(commandsOrFail().commandById(id)); }))
             return;
         // A found command clears the message an earlier feature may have left.
         steps_.run([&] { form_.setStatus(toText(machine_.name(), locale_)); });
@@ -61,8 +62,8 @@ private:
         if (!steps_.run([&] { data = toObject<cmm::FeatureData>(command->featureData()); })) return;
         std::int16_t pointCount = 0;
         if (!steps_.run([&] {
-                pointCount = automation::toInt16(
-                    automation::toInt32(data->pointCount(), locale_), locale_);
+                pointCount =
+                    automation::toInt16(automation::toInt32(data->pointCount(), locale_), locale_);
             }))
             return;
 
@@ -84,8 +85,8 @@ private:
     void readPoint(cmm::FeatureData& data, std::int32_t number, std::int32_t count) {
         std::shared_ptr<cmm::PointObject> point;
         if (!steps_.run([&] {
-                point = toObject<cmm::PointObject>(data.featurePoint(
-                    number, kPointArgA, kPointArgB, kPointArgC, "", kPointArgD));
+                point = toObject<cmm::PointObject>(
+                    data.featurePoint(number, kPointArgA, kPointArgB, kPointArgC, "", kPointArgD));
             }))
             return;
         adjuster_.adjust(*point, number);

@@ -40,7 +40,8 @@ void PointAdjuster::adjust(cmm::PointObject& point, std::int32_t number) {
     mirror(point, cmm::Axis::Z, CheckBox::Check7);
     if (number == 1) {
         for (cmm::Axis axis : kAxes) {
-            steps_.run([&] { depthStart_[indexOf(axis)] = coordinate(point, axis, form_.locale()); });
+            steps_.run(
+                [&] { depthStart_[indexOf(axis)] = coordinate(point, axis, form_.locale()); });
         }
     }
     changeDepth(point);

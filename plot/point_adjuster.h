@@ -13,13 +13,13 @@ namespace plot {
 // and its coordinate when it runs and writes the result back into the point object, so each step
 // sees what the steps before it wrote; a failing step is dropped alone.
 class PointAdjuster {
-public:
+  public:
     PointAdjuster(view::FormView& form, FeatureSteps& steps);
 
     // `number` counts the feature's points from 1; point 1 sets the depth start point.
     void adjust(cmm::PointObject& point, std::int32_t number);
 
-private:
+  private:
     void shift(cmm::PointObject& point, cmm::Axis axis, view::TextBox box);
     void mirror(cmm::PointObject& point, cmm::Axis axis, view::CheckBox box);
     void changeDepth(cmm::PointObject& point);

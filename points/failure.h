@@ -8,7 +8,7 @@ namespace points {
 // Every failing call of the program raises this: an outside application's call, a conversion,
 // a 16-bit overflow, a refused request. The handler in force decides how it is reported.
 class Failure : public std::runtime_error {
-public:
+  public:
     explicit Failure(const std::string& what) : std::runtime_error(what) {}
 };
 

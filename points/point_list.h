@@ -9,7 +9,7 @@ namespace points {
 // The ordered point lines of one press; the only carrier of points from reading to drawing.
 // Its count and indexes are 16-bit, so it holds at most 32,767 lines.
 class PointList {
-public:
+  public:
     static constexpr std::int16_t kMaxLines = 32767;
 
     void clear();
@@ -19,7 +19,7 @@ public:
     // Throws Failure for an index outside 0 .. count - 1.
     const std::string& lineAt(std::int16_t index) const;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

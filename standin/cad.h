@@ -11,8 +11,21 @@
 namespace standin {
 
 enum class CadOperation {
-    Attach, Visible, ActiveDocument, Groups, GroupItem, EntityAt, ModelSpace, AddSphere,
-    AddCircle, AddSpline, Finish, MarkCode, CheckInterference, Measure, Discard
+    Attach,
+    Visible,
+    ActiveDocument,
+    Groups,
+    GroupItem,
+    EntityAt,
+    ModelSpace,
+    AddSphere,
+    AddCircle,
+    AddSpline,
+    Finish,
+    MarkCode,
+    CheckInterference,
+    Measure,
+    Discard
 };
 
 struct CadState {
@@ -26,11 +39,11 @@ struct CadState {
 // Like a real CAD application it refuses a radius of zero or less and a spline of fewer than
 // two points or whose array length is not a multiple of three.
 class CadConnector : public cad::Connector {
-public:
+  public:
     explicit CadConnector(std::shared_ptr<CadState> state);
     cad::Value attach() override;
 
-private:
+  private:
     std::shared_ptr<CadState> state_;
 };
 

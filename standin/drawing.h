@@ -17,12 +17,12 @@ enum class EntityKind { Sphere, Circle, Spline, Solid, InterferenceSolid };
 // One entity of the stand-in's drawing, as the program left it.
 struct DrawnEntity {
     EntityKind kind = EntityKind::Sphere;
-    points::Point3 centre{};  // sphere, circle
-    double radius = 0.0;      // sphere, circle
-    std::vector<double> splinePoints;        // spline: three doubles a point
+    points::Point3 centre{};                    // sphere, circle
+    double radius = 0.0;                        // sphere, circle
+    std::vector<double> splinePoints;           // spline: three doubles a point
     points::Point3 splineStart{}, splineEnd{};  // spline
-    std::optional<geometry::Shape> shape;  // spheres and solids: their geometry
-    double volume = 0.0;                   // interference solid
+    std::optional<geometry::Shape> shape;       // spheres and solids: their geometry
+    double volume = 0.0;                        // interference solid
     std::optional<std::int32_t> markCode;
     bool finished = false;
     bool discarded = false;
@@ -32,7 +32,7 @@ using EntityPtr = std::shared_ptr<DrawnEntity>;
 // The active drawing: its model space in the order entities were added (discarded ones stay,
 // flagged) and its named groups. Observers hear of every change.
 class Drawing {
-public:
+  public:
     const std::vector<EntityPtr>& entities() const { return entities_; }
     // Entities of one kind that are not discarded, in order.
     std::vector<EntityPtr> entitiesOf(EntityKind kind) const;
@@ -44,7 +44,7 @@ public:
     void observe(std::function<void()> observer);
     void notifyChanged() const;
 
-private:
+  private:
     std::vector<EntityPtr> entities_;
     std::map<std::string, std::vector<EntityPtr>> groups_;
     std::vector<std::function<void()>> observers_;

@@ -13,7 +13,7 @@ namespace standin {
 // overflowing count), after a number of calls that still succeed.
 template <class Operation>
 class FaultPlan {
-public:
+  public:
     void failOn(Operation op, std::size_t afterCalls = 0) { faults_[op] = {afterCalls, {}}; }
     void answerOn(Operation op, automation::Value answer, std::size_t afterCalls = 0) {
         faults_[op] = {afterCalls, std::move(answer)};
@@ -41,7 +41,7 @@ public:
     }
     void resetCalls() { calls_.clear(); }
 
-private:
+  private:
     struct Fault {
         std::size_t afterCalls = 0;
         std::optional<automation::Value> answer;

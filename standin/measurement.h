@@ -13,8 +13,22 @@
 namespace standin {
 
 enum class CmmOperation {
-    Create, Machine, MachineName, PartProgram, OldBasic, ProbeRadius, Commands, Count, Item, Id,
-    CommandById, CommandValue, FeatureData, PointCount, FeaturePoint, ReadCoordinate,
+    Create,
+    Machine,
+    MachineName,
+    PartProgram,
+    OldBasic,
+    ProbeRadius,
+    Commands,
+    Count,
+    Item,
+    Id,
+    CommandById,
+    CommandValue,
+    FeatureData,
+    PointCount,
+    FeaturePoint,
+    ReadCoordinate,
     WriteCoordinate
 };
 
@@ -35,11 +49,11 @@ struct MeasurementState {
 // Creates the stand-in application over the shared state. Point objects are copies: writing a
 // coordinate changes the object only, not the part program.
 class MeasurementConnector : public cmm::Connector {
-public:
+  public:
     explicit MeasurementConnector(std::shared_ptr<MeasurementState> state);
     cmm::Value create() override;
 
-private:
+  private:
     std::shared_ptr<MeasurementState> state_;
 };
 

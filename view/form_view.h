@@ -15,7 +15,7 @@ enum class CheckBox { Check1, Check2, Check3, Check4, Check5, Check6, Check7 };
 enum class OptionButton { Option1, Option2, Option3, Option4, Option5 };
 
 class FormView {
-public:
+  public:
     virtual ~FormView() = default;
 
     // Label2, the status label.

@@ -11,7 +11,7 @@ namespace view {
 // The controls as plain values, at the window's starting values; message boxes are recorded
 // and answered at once. Used by tests and benchmarks.
 class MemoryForm : public FormView {
-public:
+  public:
     struct Feature {
         std::string id;
         bool selected = false;

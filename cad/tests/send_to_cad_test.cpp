@@ -14,7 +14,7 @@ using view::OptionButton;
 using view::TextBox;
 
 class SendToCadTest : public ::testing::Test {
-protected:
+  protected:
     // Draws the given point lines as the drawing phase alone.
     void draw(const std::vector<std::string>& lines, const points::SplineArrays& spline = {}) {
         f.form.points.clear();
@@ -82,8 +82,7 @@ TEST_F(SendToCadTest, ProbeDiameterIsReadPerLineWithItsWarning) {
 
     f.form.texts[TextBox::Text1] = " 0.0018 ";
     draw({"X=1 Y=1 Z=1", "X=2 Y=2 Z=2"});
-    EXPECT_EQ(f.form.messages,
-              (std::vector<std::string>{"Bad probe_radius", "Bad probe_radius"}));
+    EXPECT_EQ(f.form.messages, (std::vector<std::string>{"Bad probe_radius", "Bad probe_radius"}));
     ASSERT_EQ(f.drawn(EntityKind::Sphere).size(), 4u);
     EXPECT_EQ(f.drawn(EntityKind::Sphere)[3]->radius, 0.0009);
 
@@ -159,9 +158,9 @@ TEST_F(SendToCadTest, AThousandsOfPointsSplineIsDrawnWhole) {
 }
 
 TEST_F(SendToCadTest, EveryFailingOperationIsALinkFailure) {
-    for (CadOperation op : {CadOperation::Visible, CadOperation::ActiveDocument,
-                            CadOperation::ModelSpace, CadOperation::AddCircle,
-                            CadOperation::Finish}) {
+    for (CadOperation op :
+         {CadOperation::Visible, CadOperation::ActiveDocument, CadOperation::ModelSpace,
+          CadOperation::AddCircle, CadOperation::Finish}) {
         SCOPED_TRACE(static_cast<int>(op));
         f.cad->faults.clear();
         f.cad->faults.failOn(op);

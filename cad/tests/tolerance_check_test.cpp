@@ -24,7 +24,7 @@ EntityPtr addBox(standin::Drawing& drawing, points::Point3 min, points::Point3 m
 
 // A part, the box from (0, 0, 0) to (10, 10, 10), probe radius 0.5 and tolerance 0.1.
 class ToleranceCheckTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         part = addBox(f.cad->drawing, {0, 0, 0}, {10, 10, 10});
         f.cad->drawing.defineGroup("PART", {part});
@@ -132,8 +132,7 @@ TEST_F(ToleranceCheckTest, AToleranceNotBelowTheRadiusMakesTheInnerSphereFail) {
 
 TEST_F(ToleranceCheckTest, AnyLaterFailureIsThePartCheckFailure) {
     for (CadOperation op : {CadOperation::CheckInterference, CadOperation::Measure,
-                            CadOperation::Discard, CadOperation::MarkCode,
-                            CadOperation::Finish}) {
+                            CadOperation::Discard, CadOperation::MarkCode, CadOperation::Finish}) {
         SCOPED_TRACE(static_cast<int>(op));
         f.cad->faults.clear();
         f.cad->faults.failOn(op);

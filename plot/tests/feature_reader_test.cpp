@@ -20,7 +20,7 @@ std::vector<points::Point3> row(int count, double z = 0.0) {
 }
 
 class FeatureReaderTest : public ::testing::Test {
-protected:
+  protected:
     std::optional<points::SplineArrays> read() {
         return plot::readFeatures(f.form, f.cmmConnector, f.state);
     }
@@ -108,8 +108,8 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
     f.addFeature("F2", row(3));
     f.form.selectFeatures({0, 1});
 
-    for (CmmOperation op : {CmmOperation::CommandValue, CmmOperation::FeatureData,
-                            CmmOperation::PointCount}) {
+    for (CmmOperation op :
+         {CmmOperation::CommandValue, CmmOperation::FeatureData, CmmOperation::PointCount}) {
         SCOPED_TRACE(static_cast<int>(op));
         f.cmm->faults.clear();
         f.cmm->faults.resetCalls();
@@ -159,7 +159,7 @@ TEST_F(FeatureReaderTest, AFullPointListKeepsItsLinesAndReportsTheRest) {
 }
 
 class SplineArraysTest : public FeatureReaderTest {
-protected:
+  protected:
     void SetUp() override { f.form.checks[CheckBox::Check4] = 1; }
 };
 

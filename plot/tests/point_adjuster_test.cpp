@@ -12,7 +12,7 @@ using view::OptionButton;
 using view::TextBox;
 
 class PointAdjusterTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> readFeature(std::vector<points::Point3> points) {
         f.addFeature("F1", std::move(points));
         f.form.selectFeatures({0});
@@ -59,8 +59,8 @@ TEST_F(PointAdjusterTest, StartPointFlattensToTheFeaturesFirstPoint) {
 
     f.form.checks[CheckBox::Check7] = 1;
     plot::readFeatures(f.form, f.cmmConnector, f.state);
-    EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1 Y=1 Z=-5", "X=2 Y=2 Z=-5",
-                                                   "X=3 Y=3 Z=-5"}));
+    EXPECT_EQ(f.lines(),
+              (std::vector<std::string>{"X=1 Y=1 Z=-5", "X=2 Y=2 Z=-5", "X=3 Y=3 Z=-5"}));
 }
 
 TEST_F(PointAdjusterTest, EachFeatureTakesItsOwnStartPoint) {

@@ -40,7 +40,8 @@ struct PressFixture {
 
     std::vector<std::string> lines() const {
         std::vector<std::string> result;
-        for (std::int16_t i = 0; i < form.points.count(); ++i) result.push_back(form.points.lineAt(i));
+        for (std::int16_t i = 0; i < form.points.count(); ++i)
+            result.push_back(form.points.lineAt(i));
         return result;
     }
 
