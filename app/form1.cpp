@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "app/busy_cursor.h"
@@ -46,63 +47,20 @@ bool takesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Frame;
 }
 
-const char* textBoxName(view::TextBox box) {
-    switch (box) {
-        case view::TextBox::Text1:
-            return "Text1";
-        case view::TextBox::Text3:
-            return "Text3";
-        case view::TextBox::Text4:
-            return "Text4";
-        case view::TextBox::Text5:
-            return "Text5";
-        case view::TextBox::Text6:
-            return "Text6";
-        case view::TextBox::Text7:
-            return "Text7";
-        case view::TextBox::Text8:
-            return "Text8";
-        case view::TextBox::Combo1:
-            return "Combo1";
-    }
-    return "";
+// Designer names in the order of the view's enumerations.
+constexpr std::array<const char*, 8> kTextBoxNames{"Text1", "Text3", "Text4", "Text5",
+                                                   "Text6", "Text7", "Text8", "Combo1"};
+constexpr std::array<const char*, 7> kCheckBoxNames{"Check1", "Check2", "Check3", "Check4",
+                                                    "Check5", "Check6", "Check7"};
+constexpr std::array<const char*, 5> kOptionButtonNames{"Option1", "Option2", "Option3", "Option4",
+                                                        "Option5"};
+
+template <class Enum, std::size_t N>
+const char* designerName(Enum control, const std::array<const char*, N>& names) {
+    return names.at(static_cast<std::size_t>(control));
 }
 
-const char* checkBoxName(view::CheckBox box) {
-    switch (box) {
-        case view::CheckBox::Check1:
-            return "Check1";
-        case view::CheckBox::Check2:
-            return "Check2";
-        case view::CheckBox::Check3:
-            return "Check3";
-        case view::CheckBox::Check4:
-            return "Check4";
-        case view::CheckBox::Check5:
-            return "Check5";
-        case view::CheckBox::Check6:
-            return "Check6";
-        case view::CheckBox::Check7:
-            return "Check7";
-    }
-    return "";
-}
-
-const char* optionButtonName(view::OptionButton button) {
-    switch (button) {
-        case view::OptionButton::Option1:
-            return "Option1";
-        case view::OptionButton::Option2:
-            return "Option2";
-        case view::OptionButton::Option3:
-            return "Option3";
-        case view::OptionButton::Option4:
-            return "Option4";
-        case view::OptionButton::Option5:
-            return "Option5";
-    }
-    return "";
-}
+int toPixels(int twips, int dotsPerInch) { return qRound(twips * dotsPerInch / 1440.0); }
 
 }  // namespace
 
@@ -113,9 +71,8 @@ Form1::Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent)
     setFont(designerFont(8.0, false));
     buildControls();
 
-    const auto pixelsX = [this](int twips) { return qRound(twips * logicalDpiX() / 1440.0); };
-    const auto pixelsY = [this](int twips) { return qRound(twips * logicalDpiY() / 1440.0); };
-    setFixedSize(pixelsX(kClientWidthTwips), pixelsY(kClientHeightTwips));
+    setFixedSize(toPixels(kClientWidthTwips, logicalDpiX()),
+                 toPixels(kClientHeightTwips, logicalDpiY()));
 
     connect(named<QPushButton>("Command1"), &QPushButton::clicked, this, &QWidget::close);
     connect(named<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::sendToAcad);
@@ -126,8 +83,8 @@ Form1::Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    const auto pixelsX = [this](int twips) { return qRound(twips * logicalDpiX() / 1440.0); };
-    const auto pixelsY = [this](int twips) { return qRound(twips * logicalDpiY() / 1440.0); };
+    const auto pixelsX = [this](int twips) { return toPixels(twips, logicalDpiX()); };
+    const auto pixelsY = [this](int twips) { return toPixels(twips, logicalDpiY()); };
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     std::map<QString, bool> shown;
@@ -223,7 +180,6 @@ void Form1::buildControls() {
 
     label2_ = named<QLabel>("Label2");
     list2_ = named<QListWidget>("List2");
-    list1_ = named<QListView>("List1");
     combo1_ = named<QComboBox>("Combo1");
 
     const QFont statusFont = designerFont(9.75, true);
@@ -281,12 +237,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QLineEdit* Form1::textBox(view::TextBox box) const { return named<QLineEdit>(textBoxName(box)); }
+QLineEdit* Form1::textBox(view::TextBox box) const {
+    return named<QLineEdit>(designerName(box, kTextBoxNames));
+}
 
-QCheckBox* Form1::checkBox(view::CheckBox box) const { return named<QCheckBox>(checkBoxName(box)); }
+QCheckBox* Form1::checkBox(view::CheckBox box) const {
+    return named<QCheckBox>(designerName(box, kCheckBoxNames));
+}
 
 QRadioButton* Form1::optionButton(view::OptionButton button) const {
-    return named<QRadioButton>(optionButtonName(button));
+    return named<QRadioButton>(designerName(button, kOptionButtonNames));
 }
 
 std::string Form1::status() const { return label2_->text().toStdString(); }
@@ -314,17 +274,17 @@ bool Form1::optionValue(view::OptionButton button) const {
 
 std::int16_t Form1::featureCount() const { return static_cast<std::int16_t>(list2_->count()); }
 
-std::string Form1::featureText(std::int16_t index) const {
+const QListWidgetItem& Form1::featureItem(std::int16_t index) const {
     const QListWidgetItem* item = list2_->item(index);
     if (!item) throw points::Failure("no such item in the feature list");
-    return item->text().toStdString();
+    return *item;
 }
 
-bool Form1::featureSelected(std::int16_t index) const {
-    const QListWidgetItem* item = list2_->item(index);
-    if (!item) throw points::Failure("no such item in the feature list");
-    return item->isSelected();
+std::string Form1::featureText(std::int16_t index) const {
+    return featureItem(index).text().toStdString();
 }
+
+bool Form1::featureSelected(std::int16_t index) const { return featureItem(index).isSelected(); }
 
 void Form1::appendFeature(const std::string& id) {
     if (list2_->count() >= points::PointList::kMaxLines) {

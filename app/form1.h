@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -63,6 +64,7 @@ class Form1 : public QWidget, public view::FormView {
     QLineEdit* textBox(view::TextBox box) const;
     QCheckBox* checkBox(view::CheckBox box) const;
     QRadioButton* optionButton(view::OptionButton button) const;
+    const QListWidgetItem& featureItem(std::int16_t index) const;
     template <class T>
     T* named(const char* name) const;
 
@@ -74,7 +76,6 @@ class Form1 : public QWidget, public view::FormView {
     std::map<QString, QWidget*> controls_;
     QLabel* label2_ = nullptr;
     QListWidget* list2_ = nullptr;
-    QListView* list1_ = nullptr;
     QComboBox* combo1_ = nullptr;
 };
 
