@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
