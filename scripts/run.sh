@@ -12,6 +12,6 @@ cmake --build "$build" --target cmm_points -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run: no display found; starting the program on a virtual one (xvfb-run)" >&2
-    exec xvfb-run -a "$build/app/cmm_points"
+    exec xvfb-run -a "$build/app/qt/cmm_points"
 fi
-exec "$build/app/cmm_points"
+exec "$build/app/qt/cmm_points"

@@ -23,5 +23,5 @@ xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c '
     sleep 1
     import -window "CMM Points" "$2"
     kill "$program"
-' screenshot "$build/app/cmm_points" "$out"
+' screenshot "$build/app/qt/cmm_points" "$out"
 echo "screenshot: wrote $out"

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/qt/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <memory>
 
-#include "app/message_box.h"
+#include "app/qt/message_box.h"
 #include "points/failure.h"
 #include "standin/cad.h"
 #include "standin/measurement.h"

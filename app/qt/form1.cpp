@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/qt/form1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,11 +17,11 @@
 #include <array>
 #include <vector>
 
-#include "app/busy_cursor.h"
 #include "app/control_table.h"
-#include "app/keep_on_top.h"
-#include "app/message_box.h"
-#include "app/point_list_model.h"
+#include "app/qt/busy_cursor.h"
+#include "app/qt/keep_on_top.h"
+#include "app/qt/message_box.h"
+#include "app/qt/point_list_model.h"
 #include "app/send_to_acad.h"
 #include "app/startup.h"
 #include "points/failure.h"

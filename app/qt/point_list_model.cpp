@@ -1,4 +1,4 @@
-#include "app/point_list_model.h"
+#include "app/qt/point_list_model.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/backends.h"
-#include "app/form1.h"
+#include "app/qt/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "app/backends.h"
-#include "app/form1.h"
-#include "app/message_box.h"
+#include "app/qt/form1.h"
+#include "app/qt/message_box.h"
 #include "app/viewer/drawing_viewer.h"
 
 // The program as it runs with the embedded stand-ins: the demo part program and drawing.

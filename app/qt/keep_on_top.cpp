@@ -1,4 +1,4 @@
-#include "app/keep_on_top.h"
+#include "app/qt/keep_on_top.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "app/message_box.h"
+#include "app/qt/message_box.h"
 
 #include <QApplication>
 #include <QCursor>
