@@ -60,7 +60,27 @@ constexpr std::array kControls{
     ControlDesign{"Text5", K::TextBox, "Frame5", "", 2205, 720, 510, 285, 29, false},
 };
 
+// Designer names in the order of the view's enumerations.
+constexpr std::array<const char*, 8> kTextBoxNames{"Text1", "Text3", "Text4", "Text5",
+                                                   "Text6", "Text7", "Text8", "Combo1"};
+constexpr std::array<const char*, 7> kCheckBoxNames{"Check1", "Check2", "Check3", "Check4",
+                                                    "Check5", "Check6", "Check7"};
+constexpr std::array<const char*, 5> kOptionButtonNames{"Option1", "Option2", "Option3", "Option4",
+                                                        "Option5"};
+
 }  // namespace
+
+const char* designerName(view::TextBox box) {
+    return kTextBoxNames.at(static_cast<std::size_t>(box));
+}
+
+const char* designerName(view::CheckBox box) {
+    return kCheckBoxNames.at(static_cast<std::size_t>(box));
+}
+
+const char* designerName(view::OptionButton button) {
+    return kOptionButtonNames.at(static_cast<std::size_t>(button));
+}
 
 std::span<const ControlDesign> controlTable() { return kControls; }
 

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "view/form_view.h"
+
 namespace app {
 
 enum class ControlKind {
@@ -31,6 +33,11 @@ struct ControlDesign {
 };
 
 std::span<const ControlDesign> controlTable();
+
+// The designer names of the controls the logic reads and writes through the view.
+const char* designerName(view::TextBox box);
+const char* designerName(view::CheckBox box);
+const char* designerName(view::OptionButton button);
 
 // The window's client area in twips; it never changes size.
 inline constexpr int kClientWidthTwips = 4455;

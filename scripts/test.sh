@@ -22,3 +22,6 @@ cmake -S "$root" -B "$win_build" -DCMAKE_BUILD_TYPE=Debug \
     -DCMM_POINTS_BUILD_TESTS=ON
 cmake --build "$win_build" -j"$(nproc)"
 ctest --test-dir "$win_build" --output-on-failure
+
+# The Windows program as it is handed to users: dist/cmm_points.exe, checked for its imports.
+"$root/scripts/build-windows.sh"

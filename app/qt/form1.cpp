@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "app/control_table.h"
@@ -45,19 +44,6 @@ QFont designerFont(double pointSize, bool bold) {
 
 bool takesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Frame;
-}
-
-// Designer names in the order of the view's enumerations.
-constexpr std::array<const char*, 8> kTextBoxNames{"Text1", "Text3", "Text4", "Text5",
-                                                   "Text6", "Text7", "Text8", "Combo1"};
-constexpr std::array<const char*, 7> kCheckBoxNames{"Check1", "Check2", "Check3", "Check4",
-                                                    "Check5", "Check6", "Check7"};
-constexpr std::array<const char*, 5> kOptionButtonNames{"Option1", "Option2", "Option3", "Option4",
-                                                        "Option5"};
-
-template <class Enum, std::size_t N>
-const char* designerName(Enum control, const std::array<const char*, N>& names) {
-    return names.at(static_cast<std::size_t>(control));
 }
 
 int toPixels(int twips, int dotsPerInch) { return qRound(twips * dotsPerInch / 1440.0); }
@@ -237,16 +223,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QLineEdit* Form1::textBox(view::TextBox box) const {
-    return named<QLineEdit>(designerName(box, kTextBoxNames));
-}
+QLineEdit* Form1::textBox(view::TextBox box) const { return named<QLineEdit>(designerName(box)); }
 
-QCheckBox* Form1::checkBox(view::CheckBox box) const {
-    return named<QCheckBox>(designerName(box, kCheckBoxNames));
-}
+QCheckBox* Form1::checkBox(view::CheckBox box) const { return named<QCheckBox>(designerName(box)); }
 
 QRadioButton* Form1::optionButton(view::OptionButton button) const {
-    return named<QRadioButton>(designerName(button, kOptionButtonNames));
+    return named<QRadioButton>(designerName(button));
 }
 
 std::string Form1::status() const { return label2_->text().toStdString(); }

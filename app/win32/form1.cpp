@@ -1,0 +1,186 @@
+#include "app/win32/form1.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/send_to_acad.h"
+#include "app/startup.h"
+#include "app/win32/busy_cursor.h"
+#include "app/win32/dpi.h"
+#include "app/win32/user_locale.h"
+#include "automation/com/text.h"
+#include "automation/keep_on_top.h"
+#include "points/failure.h"
+
+namespace app::win32 {
+
+namespace {
+
+// A fixed single border: the window has one size and no control reacts to resizing.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowExStyle = 0;
+
+// The program's icon, from the executable's resources (absent in test executables).
+constexpr int kIconResource = 1;
+
+std::string windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return automation::com::toUtf8(text);
+}
+
+void setWindowText(HWND window, const std::string& text) {
+    SetWindowTextW(window, automation::com::toWide(text).c_str());
+}
+
+void registerWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, Form1::kClassName, &windowClass)) return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = form1Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = Form1::kClassName;
+    if (!RegisterClassExW(&windowClass)) throw points::Failure("the window class was refused");
+}
+
+}  // namespace
+
+Form1::Form1(cmm::Connector& cmm, cad::Connector& cad) : cmm_(cmm), cad_(cad) {}
+
+Form1::~Form1() {
+    if (window_) DestroyWindow(window_);
+}
+
+void Form1::create(HINSTANCE instance) {
+    registerWindowClass(instance);
+    // Placed where the windowing system places new windows; sized once the DPI is known.
+    window_ = CreateWindowExW(kWindowExStyle, kClassName, L"CMM Points", kWindowStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    if (!window_) throw points::Failure("the window could not be created");
+    controls_.create(window_, instance);
+    applyDpi(dpiOf(window_));
+}
+
+void Form1::applyDpi(int dotsPerInch) {
+    // The controls take the new fonts before the old ones are deleted.
+    auto fonts = std::make_unique<DesignerFonts>(dotsPerInch);
+    controls_.layout(dotsPerInch, fonts->regular(), fonts->bold());
+    fonts_ = std::move(fonts);
+    const SIZE client{twipsToPixels(kClientWidthTwips, dotsPerInch),
+                      twipsToPixels(kClientHeightTwips, dotsPerInch)};
+    const SIZE outer = windowSizeFor(client, kWindowStyle, kWindowExStyle, dotsPerInch);
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::load() {
+    automation::keepWindowOnTop(window_);
+    BusyCursor busy;
+    startUp(*this, cmm_, state_);
+}
+
+void Form1::show(int showCommand) {
+    // The lowest tab index that can take the focus is "Close"'s, so it has the focus at first.
+    focusWhenInactive_ = named("Command1");
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(focusWhenInactive_);
+}
+
+void Form1::open(HINSTANCE instance, int showCommand) {
+    create(instance);
+    load();
+    show(showCommand);
+}
+
+void Form1::pressSendToAcad() {
+    std::string unexpected;
+    try {
+        BusyCursor busy;
+        app::sendToAcad(*this, cmm_, cad_, state_);
+    } catch (const std::exception& failure) {
+        // The press reports its own failures; anything else still must not end the program.
+        unexpected = failure.what();
+    }
+    refreshPointList();
+    if (!unexpected.empty()) showMessage(unexpected);
+}
+
+// The hidden List1 shows the point list's lines, as the list that carries them.
+void Form1::refreshPointList() {
+    HWND list1 = named("List1");
+    SendMessageW(list1, LB_RESETCONTENT, 0, 0);
+    for (std::int16_t i = 0; i < points_.count(); ++i) {
+        const std::wstring line = automation::com::toWide(points_.lineAt(i));
+        SendMessageW(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+}
+
+HWND Form1::named(std::string_view name) const {
+    HWND window = controls_.find(name);
+    if (!window) throw points::Failure("the window has no control " + std::string(name));
+    return window;
+}
+
+std::string Form1::status() const { return windowText(named("Label2")); }
+
+void Form1::setStatus(const std::string& text) { setWindowText(named("Label2"), text); }
+
+std::string Form1::text(view::TextBox box) const { return windowText(named(designerName(box))); }
+
+void Form1::setText(view::TextBox box, const std::string& text) {
+    setWindowText(named(designerName(box)), text);
+}
+
+int Form1::checkValue(view::CheckBox box) const {
+    return SendMessageW(named(designerName(box)), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+bool Form1::optionValue(view::OptionButton button) const {
+    return SendMessageW(named(designerName(button)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::int16_t Form1::featureCount() const {
+    return static_cast<std::int16_t>(SendMessageW(named("List2"), LB_GETCOUNT, 0, 0));
+}
+
+// A message about item `index` of the feature list; an index outside the list fails.
+LRESULT Form1::featureItem(UINT message, std::int16_t index, LPARAM data) const {
+    const LRESULT result = SendMessageW(named("List2"), message, static_cast<WPARAM>(index), data);
+    if (index < 0 || result == LB_ERR) throw points::Failure("no such item in the feature list");
+    return result;
+}
+
+std::string Form1::featureText(std::int16_t index) const {
+    const LRESULT length = featureItem(LB_GETTEXTLEN, index, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    featureItem(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return automation::com::toUtf8(text);
+}
+
+bool Form1::featureSelected(std::int16_t index) const {
+    return featureItem(LB_GETSEL, index, 0) > 0;
+}
+
+void Form1::appendFeature(const std::string& id) {
+    if (featureCount() >= points::PointList::kMaxLines) {
+        throw points::Failure("the feature list is full");
+    }
+    const std::wstring text = automation::com::toWide(id);
+    const LRESULT added =
+        SendMessageW(named("List2"), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (added == LB_ERR || added == LB_ERRSPACE) throw points::Failure("the feature list is full");
+}
+
+void Form1::showMessage(const std::string& text) {
+    MessageBoxW(window_, automation::com::toWide(text).c_str(), L"CMM Points", MB_OK);
+}
+
+points::NumberLocale Form1::locale() const { return userNumberLocale(); }
+
+}  // namespace app::win32
