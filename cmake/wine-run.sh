@@ -13,4 +13,14 @@ mkdir -p "$(dirname "$prefix")"
 if [ ! -f "$prefix/system.reg" ]; then
     flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { echo "making the Wine prefix $WINEPREFIX (about 10 s)" >&2; wineboot -i >/dev/null 2>&1; wineserver -w; }'
 fi
+# On a display of its own, a window manager too: without one X has no topmost band
+# (_NET_WM_STATE_ABOVE) to show.
+if [ -n "$CMM_POINTS_UNDER_XVFB" ] && command -v openbox >/dev/null 2>&1; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    window_manager=$!
+    status=0
+    wine "$@" || status=$?
+    kill "$window_manager" 2>/dev/null || true
+    exit $status
+fi
 exec wine "$@"

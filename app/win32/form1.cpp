@@ -62,7 +62,13 @@ void Form1::create(HINSTANCE instance) {
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!window_) throw points::Failure("the window could not be created");
     controls_.create(window_, instance);
-    applyDpi(dpiOf(window_));
+    const int dotsPerInch = dpiOf(window_);
+    applyDpi(dotsPerInch);
+    const SIZE client{twipsToPixels(kClientWidthTwips, dotsPerInch),
+                      twipsToPixels(kClientHeightTwips, dotsPerInch)};
+    const SIZE outer = windowSizeFor(client, kWindowStyle, kWindowExStyle, dotsPerInch);
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::applyDpi(int dotsPerInch) {
@@ -70,11 +76,6 @@ void Form1::applyDpi(int dotsPerInch) {
     auto fonts = std::make_unique<DesignerFonts>(dotsPerInch);
     controls_.layout(dotsPerInch, fonts->regular(), fonts->bold());
     fonts_ = std::move(fonts);
-    const SIZE client{twipsToPixels(kClientWidthTwips, dotsPerInch),
-                      twipsToPixels(kClientHeightTwips, dotsPerInch)};
-    const SIZE outer = windowSizeFor(client, kWindowStyle, kWindowExStyle, dotsPerInch);
-    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::load() {

@@ -67,6 +67,7 @@ class Form1 : public view::FormView {
     LRESULT onDpiChanged(int dotsPerInch, const RECT& suggested);
     LRESULT onDestroy();
 
+    // Fonts and control places for a DPI.
     void applyDpi(int dotsPerInch);
     void pressSendToAcad();
     void refreshPointList();

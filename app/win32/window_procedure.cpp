@@ -93,11 +93,12 @@ LRESULT Form1::onSetCursor(WPARAM window, LPARAM hitTest) {
     return TRUE;
 }
 
-// Moved to a monitor of another scale: the same physical size, with fonts made for it.
+// Moved to a monitor of another scale: the controls keep their physical size with fonts made
+// for it, and the window takes the place and size Windows suggests for the same client area.
 LRESULT Form1::onDpiChanged(int dotsPerInch, const RECT& suggested) {
     applyDpi(dotsPerInch);
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 

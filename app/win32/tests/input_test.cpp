@@ -147,6 +147,15 @@ TEST_F(InputTest, EnterRightAfterTheWindowAppearsEndsTheProgramEscapeDoesNothing
     EXPECT_FALSE(IsWindow(window));
 }
 
+TEST_F(InputTest, TheFramesCloseButtonEndsTheProgram) {
+    open();
+    HWND window = form->handle();
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(quitRequested());
+}
+
 TEST_F(InputTest, EnterOnFocusedSendToAcadPresses) {
     f.addFeature("F1", {{1, 2, 3}});
     open();

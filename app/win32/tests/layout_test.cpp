@@ -161,6 +161,37 @@ TEST_F(LayoutTest, TheWindowHasTheDesignedClientAreaAFixedBorderAndItsCaption) {
     EXPECT_FALSE(IsWindowVisible(window)) << "shown only after start-up";
 }
 
+TEST_F(LayoutTest, OnAMonitorOfAnotherScaleTheWindowKeepsItsPhysicalSize) {
+    create();
+    HWND window = form->handle();
+    // Windows suggests the frame around the client area scaled by half again.
+    RECT suggested{0, 0, 446, 548};
+    AdjustWindowRectEx(&suggested, GetWindowLongW(window, GWL_STYLE), FALSE,
+                       GetWindowLongW(window, GWL_EXSTYLE));
+    OffsetRect(&suggested, 30 - suggested.left, 40 - suggested.top);
+    // 150 %: 144 dots per inch, ten twips a pixel.
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_TRUE(EqualRect(&frame, &suggested));
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 446);
+    EXPECT_EQ(client.bottom, 548);
+    const RECT list2 = clientRect(window, control("List2"));
+    EXPECT_EQ(list2.left, 18);
+    EXPECT_EQ(list2.top, 108);
+    EXPECT_EQ(list2.right - list2.left, 173);  // 172.5 rounded
+    EXPECT_EQ(list2.bottom - list2.top, 104);  // 103.5 rounded
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Label5"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -16);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Label2"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -20);  // 19.5 rounded
+}
+
 LOGFONTW fontOf(HWND control) {
     LOGFONTW font{};
     const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
