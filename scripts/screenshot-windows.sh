@@ -9,11 +9,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${CMM_POINTS_WINDOWS_BUILD_DIR:-$root/build-windows}"
 out="$root/docs/window-windows.png"
 
-"$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMM_POINTS_BUILD_APP=OFF -DCMM_POINTS_BUILD_TESTS=OFF
-cmake --build "$build" --target cmm_points_demo -j"$(nproc)"
+# The Windows build, which makes the dry run beside the program.
+"$root/scripts/build-windows.sh"
 
 mkdir -p "$root/docs"
 shot="$build/screenshot.png"

@@ -23,6 +23,7 @@
 #include "app/qt/point_list_model.h"
 #include "app/send_to_acad.h"
 #include "app/startup.h"
+#include "app/unexpected_failure.h"
 #include "points/failure.h"
 
 namespace app {
@@ -193,14 +194,10 @@ void Form1::load() {
 }
 
 void Form1::sendToAcad() {
-    std::string unexpected;
-    try {
+    const std::string unexpected = unexpectedFailureOf([this] {
         BusyCursor busy;
         app::sendToAcad(*this, cmm_, cad_, state_);
-    } catch (const std::exception& failure) {
-        // The press reports its own failures; anything else still must not end the program.
-        unexpected = failure.what();
-    }
+    });
     pointModel_->refresh();
     if (!unexpected.empty()) showMessage(unexpected);
 }

@@ -1,10 +1,10 @@
 #include "app/win32/form1.h"
 
-#include <exception>
 #include <utility>
 
 #include "app/send_to_acad.h"
 #include "app/startup.h"
+#include "app/unexpected_failure.h"
 #include "app/win32/busy_cursor.h"
 #include "app/win32/dpi.h"
 #include "app/win32/user_locale.h"
@@ -99,14 +99,10 @@ void Form1::open(HINSTANCE instance, int showCommand) {
 }
 
 void Form1::pressSendToAcad() {
-    std::string unexpected;
-    try {
+    const std::string unexpected = unexpectedFailureOf([this] {
         BusyCursor busy;
         app::sendToAcad(*this, cmm_, cad_, state_);
-    } catch (const std::exception& failure) {
-        // The press reports its own failures; anything else still must not end the program.
-        unexpected = failure.what();
-    }
+    });
     refreshPointList();
     if (!unexpected.empty()) showMessage(unexpected);
 }

@@ -86,15 +86,9 @@ void postText(HWND target, std::string_view text) {
     for (const wchar_t c : automation::com::toWide(text)) PostMessageW(target, WM_CHAR, c, 1);
 }
 
-void WindowTest::SetUp() {
-    measurement.emplace(std::make_shared<standin::MeasurementConnector>(f.cmm));
-    drawing.emplace(std::make_shared<standin::CadConnector>(f.cad));
-}
-
 void WindowTest::TearDown() {
-    form.reset();
-    drawing.reset();
-    measurement.reset();
+    form.reset();  // the window and its links before the servers go
+    ComPressFixture::TearDown();
     pump(nullptr);  // the closed window's WM_QUIT and anything else left over
 }
 

@@ -4,18 +4,12 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/win32/form1.h"
-#include "automation/com/apartment.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cmm_connector.h"
-#include "standin/com/cad_server.h"
-#include "standin/com/measurement_server.h"
-#include "standin/testing/press_fixture.h"
+#include "automation/com/tests/com_press_fixture.h"
 
 namespace win32test {
 
@@ -63,9 +57,8 @@ void postText(HWND target, std::string_view text);
 
 // The program's window, opened as the program opens it, over both embedded stand-ins served as
 // COM servers in this process; the stand-ins' state is the one the embedded-stand-in tests use.
-class WindowTest : public ::testing::Test {
+class WindowTest : public comtest::ComPressFixture {
   protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Opens the window: create, start-up, show, as the program does.
@@ -74,12 +67,6 @@ class WindowTest : public ::testing::Test {
     void pumpMessages() { quitRequested_ = pump(form->handle()) || quitRequested_; }
     bool quitRequested() const { return quitRequested_; }
 
-    automation::com::Apartment apartment;
-    standin::testing::PressFixture f;
-    std::optional<standin::com::MeasurementServer> measurement;
-    std::optional<standin::com::CadServer> drawing;
-    automation::com::CmmConnector cmm;
-    automation::com::CadConnector cad;
     std::unique_ptr<app::win32::Form1> form;
 
   private:
