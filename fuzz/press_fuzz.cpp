@@ -1,10 +1,12 @@
 // A whole "Send To Acad" press on the in-memory window over both stand-ins, with fuzzed text boxes,
 // options, measured points and injected faults. Properties: the window shows only the program's
-// own texts, every point line reads back, no marker sits at a non-finite place, and a press that
-// draws fewer markers than it has lines has reported a failure.
+// own texts and the machine's name as the measurement application answers it, every point line
+// reads back, no marker sits at a non-finite place, and a press that draws fewer markers than it
+// has lines has reported a failure.
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 #include "fuzz/fuzz_input.h"
 #include "standin/testing/press_fixture.h"
@@ -69,7 +71,13 @@ void addPart(fuzz::Input& input, standin::testing::PressFixture& f) {
     f.cad->drawing.defineGroup("PART", {f.cad->drawing.add(solid)});
 }
 
-void injectFaults(fuzz::Input& input, standin::testing::PressFixture& f) {
+// What the measurement application answers as its machine name, when a fault replaces it: the
+// press shows the machine name again once a feature is found, whatever text that is.
+struct MachineName {
+    std::optional<automation::Value> answer;
+};
+
+void injectFaults(fuzz::Input& input, standin::testing::PressFixture& f, MachineName& name) {
     const std::size_t count = input.below(4);
     for (std::size_t i = 0; i < count; ++i) {
         const bool onCad = input.byte() % 2;
@@ -82,8 +90,12 @@ void injectFaults(fuzz::Input& input, standin::testing::PressFixture& f) {
                    : f.cad->faults.failOn(cadOp, afterCalls);
         } else {
             const auto cmmOp = static_cast<CmmOperation>(op);
-            answer ? f.cmm->faults.answerOn(cmmOp, input.value(), afterCalls)
+            const automation::Value value = answer ? input.value() : automation::Value();
+            answer ? f.cmm->faults.answerOn(cmmOp, value, afterCalls)
                    : f.cmm->faults.failOn(cmmOp, afterCalls);
+            if (cmmOp == CmmOperation::MachineName) {
+                name.answer = answer ? std::optional(value) : std::nullopt;
+            }
         }
     }
     f.cmm->installed = input.byte() % 32 != 0;
@@ -106,12 +118,25 @@ void setControls(fuzz::Input& input, standin::testing::PressFixture& f) {
     f.form.choose(input.byte() % 2 ? OptionButton::Option3 : OptionButton::Option4);
 }
 
-void checkTheWindow(const standin::testing::PressFixture& f) {
+// The machine name as the program shows it, when the answer can be taken as text at all.
+bool isMachineName(const std::string& status, const MachineName& name,
+                   const points::NumberLocale& locale) {
+    if (status == "CMM-1") return true;
+    if (!name.answer) return false;
+    try {
+        return status == automation::toText(*name.answer, locale);
+    } catch (const points::Failure&) {
+        return false;
+    }
+}
+
+void checkTheWindow(const standin::testing::PressFixture& f, const MachineName& name) {
     const std::string& status = f.form.label2;
-    const bool ownStatus = status == "CMM-1" || status == kCantLinkToCmm ||
-                           status == kCantLinkToCad ||
+    const bool ownStatus = isMachineName(status, name, f.form.numberLocale) ||
+                           status == kCantLinkToCmm || status == kCantLinkToCad ||
                            status == kCantGetFeature + f.form.text(TextBox::Combo1);
-    fuzz::require(ownStatus, "the status label holds only the program's texts", status);
+    fuzz::require(ownStatus,
+                  "the status label holds only the program's texts and the machine's name", status);
     for (const auto& message : f.form.messages) {
         fuzz::require(message == kBadProbeRadius || message == kPartCheckFailure,
                       "message boxes hold only the program's texts", message);
@@ -142,7 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     addFeatures(input, f);
     addPart(input, f);
     setControls(input, f);
-    injectFaults(input, f);
+    MachineName name;
+    injectFaults(input, f, name);
 
     try {
         f.press();
@@ -150,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::violated("a press reports its own failures", escaped.what());
     }
 
-    checkTheWindow(f);
+    checkTheWindow(f, name);
     const auto lines = f.lines();
     for (const auto& line : lines) {
         try {
