@@ -44,32 +44,35 @@ Int toInteger(const Value& value, const points::NumberLocale& locale) {
 }  // namespace
 
 std::string toText(const Value& value, const points::NumberLocale& locale) {
-    return std::visit(Overloaded{
-                          [](std::monostate) { return std::string(); },
-                          [](std::int32_t v) { return std::to_string(v); },
-                          [&](double v) { return points::numberText(v, locale); },
-                          [](const std::string& v) { return v; },
-                          [](bool v) { return std::string(v ? "True" : "False"); },
-                          [](const ObjectPtr&) -> std::string {
-                              throw points::Failure("an object cannot be taken as text");
-                          },
-                      },
-                      value.storage());
+    return std::visit(
+        Overloaded{
+            [](std::monostate) { return std::string(); },
+            [](Null) -> std::string { throw points::Failure("Null cannot be taken as text"); },
+            [](std::int32_t v) { return std::to_string(v); },
+            [&](double v) { return points::numberText(v, locale); },
+            [](const std::string& v) { return v; },
+            [](bool v) { return std::string(v ? "True" : "False"); },
+            [](const ObjectPtr&) -> std::string {
+                throw points::Failure("an object cannot be taken as text");
+            },
+        },
+        value.storage());
 }
 
 double toDouble(const Value& value, const points::NumberLocale& locale) {
-    const double result =
-        std::visit(Overloaded{
-                       [](std::monostate) { return 0.0; },
-                       [](std::int32_t v) { return static_cast<double>(v); },
-                       [](double v) { return v; },
-                       [&](const std::string& v) { return points::parseNumber(v, locale); },
-                       [](bool v) { return v ? -1.0 : 0.0; },
-                       [](const ObjectPtr&) -> double {
-                           throw points::Failure("an object cannot be taken as a number");
-                       },
-                   },
-                   value.storage());
+    const double result = std::visit(
+        Overloaded{
+            [](std::monostate) { return 0.0; },
+            [](Null) -> double { throw points::Failure("Null cannot be taken as a number"); },
+            [](std::int32_t v) { return static_cast<double>(v); },
+            [](double v) { return v; },
+            [&](const std::string& v) { return points::parseNumber(v, locale); },
+            [](bool v) { return v ? -1.0 : 0.0; },
+            [](const ObjectPtr&) -> double {
+                throw points::Failure("an object cannot be taken as a number");
+            },
+        },
+        value.storage());
     if (!std::isfinite(result)) throw points::Failure("value is not a finite number");
     return result;
 }

@@ -18,17 +18,22 @@ class Object {
 };
 using ObjectPtr = std::shared_ptr<Object>;
 
-// What an automation call answers: empty, integer, double, text, boolean or object.
+// A value that is known to be missing (a variant's Null), unlike an empty one. It converts to
+// no number and no text.
+struct Null {};
+
+// What an automation call answers: empty, Null, integer, double, text, boolean or object.
 class Value {
   public:
     using Storage =
-        std::variant<std::monostate, std::int32_t, double, std::string, bool, ObjectPtr>;
+        std::variant<std::monostate, Null, std::int32_t, double, std::string, bool, ObjectPtr>;
 
     Value() = default;
     Value(std::int32_t v) : storage_(v) {}
     Value(double v) : storage_(v) {}
     Value(std::string v) : storage_(std::move(v)) {}
     Value(const char* v) : storage_(std::string(v)) {}
+    Value(Null v) : storage_(v) {}
     Value(bool v) : storage_(v) {}
     Value(ObjectPtr v) : storage_(std::move(v)) {}
     template <class T>
@@ -36,6 +41,7 @@ class Value {
 
     const Storage& storage() const { return storage_; }
     bool isEmpty() const { return std::holds_alternative<std::monostate>(storage_); }
+    bool isNull() const { return std::holds_alternative<Null>(storage_); }
     bool isObject() const { return std::holds_alternative<ObjectPtr>(storage_); }
 
   private:
@@ -43,7 +49,8 @@ class Value {
 };
 
 // The program's conversions of a result, applied where it takes a value as text, double or
-// integer. Each throws points::Failure when the value cannot be converted or does not fit.
+// integer. Each throws points::Failure when the value cannot be converted or does not fit: Null
+// and any object (a null one too) are neither number nor text; Empty is 0 and the empty text.
 std::string toText(const Value& value, const points::NumberLocale& locale);
 double toDouble(const Value& value, const points::NumberLocale& locale);
 std::int16_t toInt16(const Value& value, const points::NumberLocale& locale);

@@ -22,15 +22,31 @@ void ToleranceCheck::checkPoint(const Point3& centre, double probeRadius) {
     const double tolerance = points::parseNumber(form_.text(view::TextBox::Text3), form_.locale());
 
     auto outer = addSphere(centre, probeRadius + tolerance);
-    const bool hit = interferes(outer, true);
-    outer->setMarkCode(hit ? kMeets : kClear);
+    const Value outerAnswer = reference_->checkInterference(outer, true);
+    const bool hit = !automation::isNothing(outerAnswer);
+    if (hit) {
+        // Measured, then the sphere marked, then the solid discarded: a refused call leaves the
+        // drawing as far as it got in this order.
+        auto solid = automation::toObject<Solid>(outerAnswer);
+        // The volume itself is not used, but a solid that cannot answer it fails the check.
+        automation::toDouble(solid->measure(), form_.locale());
+        outer->setMarkCode(kMeets);
+        solid->discard();
+    } else {
+        outer->setMarkCode(kClear);
+    }
 
     // Each marker's code is its own point's outcome: the outer hit when there was one, otherwise
     // what the inner sphere found.
     std::int32_t code = kMeets;
     if (!hit) {
         auto inner = addSphere(centre, probeRadius - tolerance);
-        code = interferes(inner, false) ? kMeets : kClear;
+        const Value innerAnswer = reference_->checkInterference(inner, true);
+        if (!automation::isNothing(innerAnswer)) {
+            automation::toObject<Solid>(innerAnswer)->discard();
+        } else {
+            code = kClear;
+        }
     }
 
     auto marker = addSphere(centre, probeRadius);
@@ -42,16 +58,6 @@ std::shared_ptr<Solid> ToleranceCheck::addSphere(const Point3& centre, double ra
     if (!std::isfinite(radius)) throw points::Failure("arithmetic overflow");
     auto modelSpace = automation::toObject<ModelSpace>(document_.modelSpace());
     return automation::toObject<Solid>(modelSpace->addSphere(centre, radius));
-}
-
-bool ToleranceCheck::interferes(const std::shared_ptr<Solid>& sphere, bool measure) {
-    const Value answer = reference_->checkInterference(sphere, true);
-    if (automation::isNothing(answer)) return false;
-    auto solid = automation::toObject<Solid>(answer);
-    // The volume itself is not used, but a solid that cannot answer it fails the check.
-    if (measure) automation::toDouble(solid->measure(), form_.locale());
-    solid->discard();
-    return true;
 }
 
 }  // namespace cad

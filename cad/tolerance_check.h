@@ -20,8 +20,6 @@ class ToleranceCheck {
 
   private:
     std::shared_ptr<Solid> addSphere(const Point3& centre, double radius);
-    // Discards the interference solid the answer holds, if any; true when there was one.
-    bool interferes(const std::shared_ptr<Solid>& sphere, bool measure);
 
     view::FormView& form_;
     Document& document_;

@@ -1,8 +1,10 @@
 #include "points/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 #include "points/failure.h"
@@ -82,6 +84,23 @@ std::string exponentText(const Decimal& d, char separator) {
     return text;
 }
 
+// The largest double written with 15 significant digits: 1.79769313486232E+308.
+constexpr std::string_view kLargestTextDigits = "179769313486232";
+constexpr long kLargestTextExponent = 308;
+
+// True when the decimal digits (from the first non-zero one), with the first digit at the given
+// power of ten, are no larger than the writer's text of the largest double.
+bool withinLargestText(std::string_view digits, long magnitude) {
+    if (magnitude != kLargestTextExponent) return magnitude < kLargestTextExponent;
+    const std::size_t n = std::max(digits.size(), kLargestTextDigits.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const char given = i < digits.size() ? digits[i] : '0';
+        const char largest = i < kLargestTextDigits.size() ? kLargestTextDigits[i] : '0';
+        if (given != largest) return given < largest;
+    }
+    return true;
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -139,7 +158,7 @@ double parseNumber(std::string_view text, const NumberLocale& locale) {
     double value = 0.0;
     const auto [last, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large to hold is a failure.
+        // Too small to hold is zero; too large to hold is a failure, but for the texts below.
         const std::string mantissa = whole + fraction;
         const auto firstDigit = static_cast<long>(mantissa.find_first_not_of('0'));
         const auto significant = exponentDigits.find_first_not_of('0');
@@ -148,8 +167,14 @@ double parseNumber(std::string_view text, const NumberLocale& locale) {
         const long exponent = exponentText.size() > 6 ? 1000000 : std::atol(exponentText.c_str());
         const long magnitude = static_cast<long>(whole.size()) - 1 - firstDigit +
                                (negativeExponent ? -exponent : exponent);
-        if (magnitude >= 0) return fail();
-        return plain[0] == '-' ? -0.0 : 0.0;
+        if (magnitude < 0) return plain[0] == '-' ? -0.0 : 0.0;
+        // The writer rounds the largest doubles up to a text just beyond the range; such a text
+        // reads back as the largest double of its sign.
+        if (!withinLargestText(mantissa.substr(static_cast<std::size_t>(firstDigit)), magnitude)) {
+            return fail();
+        }
+        const double max = std::numeric_limits<double>::max();
+        return plain[0] == '-' ? -max : max;
     }
     if (error != std::errc() || last != plain.data() + plain.size() || !std::isfinite(value)) {
         return fail();
@@ -164,8 +189,8 @@ std::string fixedSixText(double value, const NumberLocale& locale) {
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
     if (error != std::errc()) throw Failure("number is too large to show");
     std::string text(buffer, end);
-    // A value that rounds to zero is shown without a sign.
-    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    // A negative value keeps its sign even when it rounds to zero; zero itself (also -0) has none.
+    if (value == 0.0 && text[0] == '-') text.erase(0, 1);
     if (const auto dot = text.find('.'); dot != std::string::npos) {
         text[dot] = locale.decimalSeparator;
     }

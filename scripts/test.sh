@@ -7,11 +7,16 @@ build="${CMM_POINTS_BUILD_DIR:-$root/build-test}"
 
 "$root/scripts/setup.sh"
 
-# The program and its tests, natively: the logic against the stand-ins, the window offscreen.
+# The program and its tests, natively: the logic against the stand-ins, the window offscreen, and
+# the fuzz targets replaying their corpora, all built with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Any report, leaks included, fails the test that made it.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMM_POINTS_BACKEND=standin \
-    -DCMM_POINTS_BUILD_TESTS=ON
+    -DCMM_POINTS_BUILD_TESTS=ON -DCMM_POINTS_SANITIZE=ON
 cmake --build "$build" -j"$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1 \
+LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp" \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
 # The Windows build (COM client, cross-compiled with mingw-w64) and its tests under Wine.
 # Qt is not needed there; ctest runs each test executable through Wine (cmake/wine-run.sh) in a

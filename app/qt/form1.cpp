@@ -11,6 +11,9 @@
 #include <QListView>
 #include <QListWidget>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -30,13 +33,15 @@ namespace app {
 
 namespace {
 
-// The designer's font, or where it is not installed a sans serif of similar width (the captions
-// were fitted to it), or else the platform's own sans serif.
+// The designer's font, or where it is not installed a narrow sans serif: the captions were fitted
+// tightly to the designer's font, which at these sizes is narrower than Arial ("X:" in a label 9
+// pixels wide), so a font of Arial's width cuts some of them. Else the platform's own sans serif.
 QFont designerFont(double pointSize, bool bold) {
     const QString platformSans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), platformSans});
+                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+                      QStringLiteral("Nimbus Sans Narrow"), platformSans});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -48,6 +53,92 @@ bool takesFocus(ControlKind kind) {
 }
 
 int toPixels(int twips, int dotsPerInch) { return qRound(twips * dotsPerInch / 1440.0); }
+
+// A frame drawn as the designer's platform draws one: an etched outline whose top line runs
+// through the middle of the caption. The controls inside were placed for that; Qt's styles draw
+// the line below the caption, across the first row of controls.
+class Frame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        constexpr int kCaptionLeft = 6;
+        constexpr int kCaptionPadding = 2;
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        const QRect outline = rect().adjusted(0, metrics.height() / 2, -1, -1);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(outline.adjusted(1, 1, 0, 0));
+        if (title().isEmpty()) return;
+        const QRect caption(kCaptionLeft, 0,
+                            metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
+                            metrics.height());
+        painter.fillRect(caption, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+// Check boxes and option buttons with the designer's platform's 13-pixel box and narrow gap: the
+// single-letter boxes (25 pixels for "Y" under "Change Depth Of:") were sized for them.
+class DesignerIndicators : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight:
+                return 13;
+            case PM_CheckBoxLabelSpacing:
+            case PM_RadioButtonLabelSpacing:
+                return 4;
+            default:
+                return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+// The feature list selects as an extended-selection list of the designer's platform does: Shift
+// with a click or an arrow key selects the range from the anchor and nothing else; with Ctrl too,
+// the range is added to what is selected. Qt's own extended selection keeps earlier items.
+class FeatureList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        auto command = QListWidget::selectionCommand(index, event);
+        if (rangeAlone(event) && command.testFlag(QItemSelectionModel::Select) &&
+            command.testFlag(QItemSelectionModel::Current)) {
+            command |= QItemSelectionModel::Clear;
+        }
+        return command;
+    }
+
+  private:
+    static bool rangeAlone(const QEvent* event) {
+        if (!event) return false;
+        Qt::KeyboardModifiers modifiers;
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+                modifiers = static_cast<const QMouseEvent*>(event)->modifiers();
+                break;
+            case QEvent::KeyPress:
+                modifiers = static_cast<const QKeyEvent*>(event)->modifiers();
+                break;
+            default:
+                return false;
+        }
+        return modifiers.testFlag(Qt::ShiftModifier) && !modifiers.testFlag(Qt::ControlModifier);
+    }
+};
 
 }  // namespace
 
@@ -73,6 +164,9 @@ void Form1::buildControls() {
     const auto pixelsX = [this](int twips) { return toPixels(twips, logicalDpiX()); };
     const auto pixelsY = [this](int twips) { return toPixels(twips, logicalDpiY()); };
 
+    // Parented once the controls exist, so that it outlives them when the window goes.
+    auto* indicators = new DesignerIndicators;
+
     std::vector<std::pair<int, QWidget*>> tabStops;
     std::map<QString, bool> shown;
     for (const ControlDesign& design : controlTable()) {
@@ -93,14 +187,16 @@ void Form1::buildControls() {
                 widget = new QLineEdit(caption, parent);
                 break;
             case ControlKind::Frame:
-                widget = new QGroupBox(caption, parent);
+                widget = new Frame(caption, parent);
                 break;
             case ControlKind::CheckBox:
                 widget = new QCheckBox(caption, parent);
+                widget->setStyle(indicators);
                 break;
             case ControlKind::OptionButton: {
                 // Radio buttons are exclusive among the buttons of the same frame.
                 auto* option = new QRadioButton(caption, parent);
+                option->setStyle(indicators);
                 option->setChecked(design.startsChosen);
                 // Tab enters a group at its chosen button, as the designer's platform does.
                 option->setFocusPolicy(design.startsChosen ? Qt::StrongFocus : Qt::ClickFocus);
@@ -135,7 +231,7 @@ void Form1::buildControls() {
                     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
                     widget = list;
                 } else {
-                    auto* list = new QListWidget(parent);
+                    auto* list = new FeatureList(parent);
                     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
                     list->setSortingEnabled(false);
                     widget = list;
@@ -164,6 +260,8 @@ void Form1::buildControls() {
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     }
+
+    indicators->setParent(this);
 
     label2_ = named<QLabel>("Label2");
     list2_ = named<QListWidget>("List2");

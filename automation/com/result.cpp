@@ -17,8 +17,9 @@ Value toValue(const Variant& result) {
     const VARIANT& v = result.get();
     switch (v.vt) {
         case VT_EMPTY:
-        case VT_NULL:
             return {};
+        case VT_NULL:
+            return Value(Null{});
         case VT_I1:
             return Value(static_cast<std::int32_t>(v.cVal));
         case VT_UI1:
@@ -42,7 +43,7 @@ Value toValue(const Variant& result) {
         case VT_DISPATCH:
         case VT_UNKNOWN: {
             ComPtr<IDispatch> object = objectOf(result);
-            if (!object) return {};
+            if (!object) return Value(ObjectPtr());
             return Value(std::make_shared<PlainObject>(Dispatch(std::move(object))));
         }
         default: {

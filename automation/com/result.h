@@ -11,8 +11,8 @@
 
 namespace automation::com {
 
-// A result as the program's automation value: numbers, text and booleans as such, empty and a
-// null object as empty, any other object as an object of no kind the program knows.
+// A result as the program's automation value: numbers, text, booleans, Empty and Null as such,
+// a null object as a null object, any other object as an object of no kind the program knows.
 Value toValue(const Variant& result);
 
 // The automation interface of an object result, or empty when the result is no object.

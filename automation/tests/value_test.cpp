@@ -70,12 +70,31 @@ TEST(ValueToInteger, RoundsHalfToEvenAndRefusesWhatDoesNotFit) {
     EXPECT_THROW(automation::toInt32(Value(std::nan("")), kDot), points::Failure);
 }
 
+// Null and a null object are no number and no text, whichever face answered them; Empty is.
+TEST(ValueConversions, NullAndANullObjectFailWhereEmptyIsZero) {
+    const Value null{automation::Null{}};
+    const Value nullObject{automation::ObjectPtr()};
+    for (const Value& value : {null, nullObject}) {
+        EXPECT_THROW(automation::toText(value, kDot), points::Failure);
+        EXPECT_THROW(automation::toDouble(value, kDot), points::Failure);
+        EXPECT_THROW(automation::toInt16(value, kDot), points::Failure);
+        EXPECT_THROW(automation::toInt32(value, kDot), points::Failure);
+        EXPECT_THROW(automation::toObject<Thing>(value), points::Failure);
+    }
+    EXPECT_TRUE(null.isNull());
+    EXPECT_FALSE(null.isEmpty());
+    EXPECT_EQ(automation::toText(Value(), kDot), "");
+    EXPECT_EQ(automation::toInt32(Value(), kDot), 0);
+}
+
 TEST(ValueIsNothing, EmptyOrNullObject) {
     EXPECT_TRUE(automation::isNothing(Value()));
     EXPECT_TRUE(automation::isNothing(Value(automation::ObjectPtr())));
     EXPECT_FALSE(automation::isNothing(Value(std::make_shared<Thing>())));
     EXPECT_FALSE(automation::isNothing(Value(std::int32_t{0})));
     EXPECT_FALSE(automation::isNothing(Value("")));
+    // Null is a value of its own, not an absent object.
+    EXPECT_FALSE(automation::isNothing(Value(automation::Null{})));
 }
 
 }  // namespace

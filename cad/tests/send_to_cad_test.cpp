@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "standin/testing/press_fixture.h"
 
 namespace {
@@ -48,6 +50,27 @@ TEST_F(SendToCadTest, TypicalPressDrawsMirroredSpheresInOrder) {
     EXPECT_TRUE(f.form.messages.empty());
     EXPECT_TRUE(f.cad->visible);
     EXPECT_EQ(f.state.lastCircle, nullptr);
+}
+
+// The largest doubles are written rounded up beyond the range; the press still draws them, at the
+// largest double of their sign, and goes on to the next line.
+TEST_F(SendToCadTest, TheLargestDoublesTravelThroughAWholePress) {
+    const double max = std::numeric_limits<double>::max();
+    f.addFeature("F1", {{max, -1.7976931348623151e308, 0}, {1, 2, 3}});
+    f.form.selectFeatures({0});
+    f.form.choose(OptionButton::Option2);
+
+    f.press();
+
+    EXPECT_EQ(f.lines(),
+              (std::vector<std::string>{"X=1.79769313486232E+308 Y=-1.79769313486232E+308 Z=0",
+                                        "X=1 Y=2 Z=3"}));
+    const auto spheres = f.drawn(EntityKind::Sphere);
+    ASSERT_EQ(spheres.size(), 2u);
+    EXPECT_EQ(spheres[0]->centre, (points::Point3{max, -max, 0}));
+    EXPECT_EQ(spheres[1]->centre, (points::Point3{1, 2, 3}));
+    EXPECT_EQ(f.form.label2, "CMM-1");
+    EXPECT_TRUE(f.form.messages.empty());
 }
 
 TEST_F(SendToCadTest, CirclesKeepTheLastOneAndFetchModelSpacePerEntity) {

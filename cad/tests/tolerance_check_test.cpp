@@ -130,6 +130,30 @@ TEST_F(ToleranceCheckTest, AToleranceNotBelowTheRadiusMakesTheInnerSphereFail) {
     EXPECT_EQ(spheres(), (Spheres{{1.0, 1, false}}));
 }
 
+// Measure, then mark the outer sphere, then discard the solid: a refused call leaves what came
+// before it done and what comes after it undone.
+TEST_F(ToleranceCheckTest, AnOuterHitIsMeasuredMarkedThenDiscarded) {
+    f.cad->faults.failOn(CadOperation::Discard);
+    check({"X=5 Y=5 Z=10.55"});
+    EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));
+    EXPECT_EQ(spheres(), (Spheres{{0.6, 3, false}}));
+    ASSERT_EQ(f.drawn(EntityKind::InterferenceSolid).size(), 1u);
+    EXPECT_FALSE(f.drawn(EntityKind::InterferenceSolid)[0]->discarded);
+
+    f.cad->drawing = standin::Drawing();
+    part = addBox(f.cad->drawing, {0, 0, 0}, {10, 10, 10});
+    f.cad->drawing.defineGroup("PART", {part});
+    f.cad->faults.clear();
+    f.cad->faults.failOn(CadOperation::MarkCode);
+    f.form.messages.clear();
+    check({"X=5 Y=5 Z=10.55"});
+    EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));
+    EXPECT_EQ(spheres(), (Spheres{{0.6, -1, false}}));
+    ASSERT_EQ(f.drawn(EntityKind::InterferenceSolid).size(), 1u);
+    EXPECT_FALSE(f.drawn(EntityKind::InterferenceSolid)[0]->discarded);
+    EXPECT_EQ(f.cad->faults.calls(CadOperation::Measure), 2u);
+}
+
 TEST_F(ToleranceCheckTest, AnyLaterFailureIsThePartCheckFailure) {
     for (CadOperation op : {CadOperation::CheckInterference, CadOperation::Measure,
                             CadOperation::Discard, CadOperation::MarkCode, CadOperation::Finish}) {

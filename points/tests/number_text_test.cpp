@@ -66,6 +66,39 @@ TEST(NumberText, WrittenTextsParseBackToTheValueTheyShow) {
     }
 }
 
+// The doubles from 1.7976931348623151E+308 up round to a 15-digit text beyond the largest
+// double; the text still reads back, as the largest double of its sign.
+TEST(NumberText, TheLargestDoublesReadBackAtBothEndsOfTheRange) {
+    const double max = std::numeric_limits<double>::max();
+    const double lowestRoundingUp = 1.7976931348623151e308;
+    for (double magnitude :
+         {max, std::nextafter(max, 0.0), lowestRoundingUp, std::nextafter(lowestRoundingUp, max)}) {
+        for (double value : {magnitude, -magnitude}) {
+            for (const auto& locale : {kDot, kComma}) {
+                const std::string text = numberText(value, locale);
+                EXPECT_EQ(parseNumber(text, locale), std::copysign(max, value)) << text;
+            }
+        }
+    }
+    // Just below them the text is exact enough to read back as itself.
+    const double below = std::nextafter(lowestRoundingUp, 0.0);
+    EXPECT_EQ(numberText(below, kDot), "1.79769313486231E+308");
+    EXPECT_EQ(parseNumber(numberText(below, kDot), kDot), 1.79769313486231e308);
+    // At the other end of the range the smallest denormals.
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    for (double value : {tiny, -tiny, 2 * tiny, std::numeric_limits<double>::min()}) {
+        const std::string text = numberText(value, kDot);
+        EXPECT_EQ(numberText(parseNumber(text, kDot), kDot), text);
+    }
+    // Beyond what the writer produces the reader still refuses an overflow.
+    for (const char* text : {"1.797693134862321E+308", "1.8E+308", "-1.79769313486233E+308",
+                             "1E+309", "17976931348623201E+292"}) {
+        EXPECT_THROW(parseNumber(text, kDot), points::Failure) << text;
+    }
+    EXPECT_EQ(parseNumber("179769313486232E+294", kDot), max);
+    EXPECT_EQ(parseNumber("-0.000179769313486232E+312", kDot), -max);
+}
+
 TEST(ParseNumber, AcceptsNumbersWithBlanksSignAndExponent) {
     EXPECT_EQ(parseNumber("1.5", kDot), 1.5);
     EXPECT_EQ(parseNumber("  -1.5 \t", kDot), -1.5);
@@ -127,7 +160,10 @@ TEST(FixedSixText, SixDecimalsAndAtLeastOneDigitBeforeTheSeparator) {
     EXPECT_EQ(fixedSixText(0.0000016, kDot), "0.000002");
     EXPECT_EQ(fixedSixText(-2.5, kDot), "-2.500000");
     EXPECT_EQ(fixedSixText(123456789.0, kDot), "123456789.000000");
-    EXPECT_EQ(fixedSixText(-0.0000001, kDot), "0.000000");
+    // A negative value keeps its sign even when it rounds to zero; zero itself has none.
+    EXPECT_EQ(fixedSixText(-0.0000001, kDot), "-0.000000");
+    EXPECT_EQ(fixedSixText(-0.0000001, kComma), "-0,000000");
+    EXPECT_EQ(fixedSixText(-0.0, kDot), "0.000000");
     EXPECT_THROW(fixedSixText(std::numeric_limits<double>::infinity(), kDot), points::Failure);
     EXPECT_THROW(fixedSixText(std::nan(""), kDot), points::Failure);
 }

@@ -204,6 +204,8 @@ void ServerObject::toVariant(const automation::Value& value, VARIANT* out,
     } else if (const auto* o = std::get_if<automation::ObjectPtr>(&storage)) {
         out->vt = VT_DISPATCH;
         out->pdispVal = *o ? wrap(*o, control) : nullptr;
+    } else if (value.isNull()) {
+        out->vt = VT_NULL;
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <numbers>
 
@@ -126,25 +125,6 @@ TEST(Geometry, DegenerateSolidsNeverMeet) {
     EXPECT_FALSE(meets({{0, 0, 0}, 1}, Box{{-1, -1, 0}, {1, 1, 0}}));  // a flat box
     EXPECT_FALSE(meets({{0, 0, 0}, 1}, Cylinder{{0, 0, -1}, 0, 2}));
     EXPECT_EQ(intersectionVolume({{60, 40, 15}, 0}, block), 0.0);
-}
-
-TEST(Geometry, ChecksOnFacesAndEdgesReportWhatTheyCost) {
-    // A press checks thousands of points, most of them on the part's faces and edges. The time
-    // is reported, never judged: a loaded machine must not fail the build.
-    const auto start = std::chrono::steady_clock::now();
-    double total = 0.0;
-    const int checks = 2000;
-    for (int i = 0; i < checks; ++i) {
-        const double t = i * 0.01;
-        total += intersectionVolume({{120.5 - std::fmod(t, 1.0), 0.3 + t, 29.6}, 1.1}, block);
-        total += intersectionVolume({{-13.5, 40, std::fmod(t, 45.0)}, 1.1}, pin);
-    }
-    const double micros =
-        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-            .count() /
-        (2 * checks);
-    EXPECT_GT(total, 0.0);
-    RecordProperty("microseconds_per_check", std::to_string(micros));
 }
 
 }  // namespace

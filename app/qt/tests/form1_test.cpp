@@ -3,18 +3,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <memory>
 
+#include "app/control_table.h"
 #include "app/qt/message_box.h"
 #include "points/failure.h"
 #include "standin/cad.h"
@@ -45,6 +50,48 @@ class Form1Test : public QObject {
         form_->load();
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    // The area within a frame's drawn outline, found in the frame as it paints itself (without
+    // its controls): from each side inwards, past the first run of pixels that are not background.
+    static QRect frameInside(QGroupBox* frame) {
+        QImage image(frame->size(), QImage::Format_RGB32);
+        frame->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        const QRgb background = image.pixel(frame->width() / 2, frame->height() / 2);
+        const auto drawn = [&](int x, int y) { return image.pixel(x, y) != background; };
+        // Past the line along a scan, from `from` in steps of `step`; -1 when there is none.
+        const auto pastLine = [&](int from, int step, int count, auto at) {
+            int i = 0;
+            while (i < count && !drawn(at(from + i * step).x(), at(from + i * step).y())) ++i;
+            if (i == count) return -1;
+            while (i < count && drawn(at(from + i * step).x(), at(from + i * step).y())) ++i;
+            return from + i * step;
+        };
+        const int w = frame->width();
+        const int h = frame->height();
+        // Scan right of the caption and below it, where only the outline is drawn.
+        const auto column = [&](int x) { return [x](int y) { return QPoint(x, y); }; };
+        const auto row = [&](int y) { return [y](int x) { return QPoint(x, y); }; };
+        const int top = pastLine(0, 1, h, column(w - 6));
+        const int bottom = pastLine(h - 1, -1, h, column(w - 6));
+        const int left = pastLine(0, 1, w, row(h - 6));
+        const int right = pastLine(w - 1, -1, w, row(h - 6));
+        if (top < 0 || bottom < 0 || left < 0 || right < 0) return {};
+        return QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+
+    // The caption broken into lines at word ends to fit the width; empty when a word is wider.
+    static QStringList wrapped(const QString& caption, const QFontMetrics& metrics, int width) {
+        QStringList lines;
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (metrics.horizontalAdvance(word) > width) return {};
+            if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + ' ' + word) <= width) {
+                lines.last() += ' ' + word;
+            } else {
+                lines << word;
+            }
+        }
+        return lines;
     }
 
     QStringList tabWalk(int steps) {
@@ -196,6 +243,74 @@ class Form1Test : public QObject {
         }
     }
 
+    // Every caption of the table is whole in its control: the room the control's style leaves
+    // for the text holds the caption's width (labels wrap at word ends, as the designer's labels
+    // do, and their lines must fit the label's height).
+    void everyCaptionFitsItsControl() {
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        for (const app::ControlDesign& design : app::controlTable()) {
+            const QString caption = QString::fromUtf8(design.caption);
+            if (caption.isEmpty()) continue;
+            QWidget* widget = form_->control(QString::fromUtf8(design.name));
+            const QFontMetrics metrics(widget->font());
+            const QString what = QString::fromUtf8(design.name) + " \"" + caption + "\"";
+            QRect room;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = caption;
+                const auto element = qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents
+                                     : qobject_cast<QRadioButton*>(widget)
+                                         ? QStyle::SE_RadioButtonContents
+                                         : QStyle::SE_PushButtonContents;
+                room = button->style()->subElementRect(element, &option, button);
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                room = frameInside(frame);
+            } else {
+                room = widget->contentsRect();
+            }
+            const QStringList lines = wrapped(caption, metrics, room.width());
+            QVERIFY2(!lines.isEmpty(), qPrintable(what + " has a word wider than its control"));
+            if (qobject_cast<QLabel*>(widget)) {
+                // The ink of the last line ends above the label's bottom.
+                const int inkBottom = metrics.lineSpacing() * (lines.size() - 1) +
+                                      metrics.ascent() +
+                                      metrics.tightBoundingRect(lines.last()).bottom();
+                QVERIFY2(inkBottom < room.height(), qPrintable(what + " is cut at the bottom"));
+            } else {
+                QVERIFY2(lines.size() == 1, qPrintable(what + " does not fit on its line"));
+            }
+        }
+    }
+
+    // Each frame's outline runs round the controls inside it, as laid out: the first row of
+    // controls sits below the outline's top line, not across it.
+    void everyControlSitsInsideItsFrame() {
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        for (const app::ControlDesign& design : app::controlTable()) {
+            if (!design.parent) continue;
+            auto* frame =
+                qobject_cast<QGroupBox*>(form_->control(QString::fromUtf8(design.parent)));
+            QWidget* widget = form_->control(QString::fromUtf8(design.name));
+            const QRect inside = frameInside(frame);
+            QVERIFY2(inside.contains(widget->geometry()),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 is not inside %6's outline at "
+                                               "%7,%8 %9x%10")
+                                    .arg(design.name)
+                                    .arg(widget->x())
+                                    .arg(widget->y())
+                                    .arg(widget->width())
+                                    .arg(widget->height())
+                                    .arg(design.parent)
+                                    .arg(inside.x())
+                                    .arg(inside.y())
+                                    .arg(inside.width())
+                                    .arg(inside.height())));
+        }
+    }
+
     void windowHasItsCaptionAndFixedClientSize() {
         QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
         QCOMPARE(form_->windowTitle(), QStringLiteral("CMM Points"));
@@ -309,6 +424,20 @@ class Form1Test : public QObject {
         QCOMPARE(selected(), QStringLiteral("1235"));
         click(2, Qt::ControlModifier);
         QCOMPARE(selected(), QStringLiteral("135"));
+        // Shift+click selects from the anchor (the last item clicked without Shift) and nothing
+        // else; Ctrl+Shift+click adds that range to what is selected.
+        click(4, Qt::ShiftModifier);
+        QCOMPARE(selected(), QStringLiteral("234"));
+        click(0, Qt::ControlModifier);
+        QCOMPARE(selected(), QStringLiteral("0234"));
+        click(1, Qt::ShiftModifier);
+        QCOMPARE(selected(), QStringLiteral("01"));
+        click(5, Qt::ControlModifier);
+        click(3, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(selected(), QStringLiteral("01345"));
+        // From the keyboard alike: Shift+Up extends from the anchor and drops the rest.
+        QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(selected(), QStringLiteral("2345"));
         click(0, Qt::NoModifier);
         QCOMPARE(selected(), QStringLiteral("0"));
         QCOMPARE(form_->featureText(4), std::string("F5"));

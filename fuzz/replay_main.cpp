@@ -1,0 +1,39 @@
+// Runs a fuzz target once over each file of the given folders (its hand-written seeds and the
+// corpus fuzzing found), without a fuzzing engine, so they replay as ordinary tests built with
+// the project's own compiler.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    std::vector<std::filesystem::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path path(argv[i]);
+        if (!std::filesystem::exists(path)) continue;  // a corpus not yet fuzzed into being
+        if (std::filesystem::is_directory(path)) {
+            for (const auto& entry : std::filesystem::directory_iterator(path)) {
+                if (entry.is_regular_file()) inputs.push_back(entry.path());
+            }
+        } else {
+            inputs.push_back(path);
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    if (inputs.empty()) {
+        std::fprintf(stderr, "no inputs to replay\n");
+        return 1;
+    }
+    for (const auto& path : inputs) {
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("replayed %zu inputs\n", inputs.size());
+    return 0;
+}
