@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "app/viewer/view_camera.h"
+#include "standin/drawing.h"
+
+namespace app {
+
+// Draws a drawing as the camera sees it, by hand: solids as shaded faces (or their edges),
+// finished spheres as shaded balls, the tolerance spheres left unfinished as outlines, circles
+// as rings in their plane and splines as smooth curves through their points. Markers are drawn
+// back to front; a marker behind a solid is drawn before it, so the part hides it.
+// Small markers are copied from prepared images, which keeps a press of a hundred thousand
+// markers quick to redraw while the view turns.
+class DrawingRenderer {
+  public:
+    enum class SolidStyle { Shaded, Edges };
+
+    void setSolidStyle(SolidStyle style) { solidStyle_ = style; }
+    SolidStyle solidStyle() const { return solidStyle_; }
+
+    // Renders into the image, whose size should be the camera's viewport.
+    void render(const standin::Drawing& drawing, const ViewCamera& camera, QImage& image);
+
+    // The marker drawn in front at this pixel, if any.
+    standin::EntityPtr markerAt(const standin::Drawing& drawing, const ViewCamera& camera,
+                                QPointF pixel) const;
+
+    enum class MarkerStyle : std::uint8_t { Ball, Shell, Ring };
+    // A marker as it lands on the screen.
+    struct Marker {
+        std::uint64_t order;  // farthest first
+        float x, y;
+        float radius;  // pixels
+        std::uint32_t index;
+        std::uint8_t legend;
+        MarkerStyle style;
+        bool behindSolid;
+    };
+
+  private:
+    struct Sprite {
+        int side = 0;
+        std::vector<std::uint32_t> pixels;      // premultiplied ARGB, side x side
+        std::vector<std::pair<int, int>> rows;  // of each row, the columns with anything drawn
+    };
+    const Sprite& sprite(const Marker& marker, const ViewCamera& camera);
+    void drawUnder(QImage& layer, const Marker& marker, const ViewCamera& camera);
+    void drawMarkers(QImage& image, std::vector<Marker>::const_iterator from,
+                     std::vector<Marker>::const_iterator to, const ViewCamera& camera);
+
+    SolidStyle solidStyle_ = SolidStyle::Shaded;
+    std::unordered_map<std::uint64_t, Sprite> sprites_;
+    double ringAzimuth_ = 0, ringElevation_ = 0;  // the view the ring sprites were made for
+    std::vector<Marker> markers_;
+    QImage layer_;  // markers drawn front to back, before they go over the image
+};
+
+// What the viewer says of a marker under the pointer: kind, centre, radius and marker code.
+QString describeMarker(const standin::DrawnEntity& entity);
+
+}  // namespace app
