@@ -113,14 +113,16 @@ BENCHMARK(BM_MarkerUnderPointer)->Unit(benchmark::kMillisecond);
 // The same markers as OpenGL point sprites shaded as balls, depth-tested, in an offscreen frame.
 class GlMarkers {
   public:
-    bool start() {
+    // Empty when all went well, else what failed.
+    QString start() {
         surface_.setFormat(QSurfaceFormat::defaultFormat());
         surface_.create();
-        if (!context_.create() || !context_.makeCurrent(&surface_)) return false;
+        if (!context_.create() || !context_.makeCurrent(&surface_))
+            return QStringLiteral("no OpenGL context on this platform (run under Xvfb with xcb)");
         gl_ = context_.functions();
         frame_ = std::make_unique<QOpenGLFramebufferObject>(
             kFrame, QOpenGLFramebufferObject::CombinedDepthStencil);
-        const bool built = program_.addShaderFromSourceCode(QOpenGLShader::Vertex, R"(
+        const bool built = program_.addShaderFromSourceCode(QOpenGLShader::Vertex, R"(#version 120
                 attribute vec3 position;
                 attribute vec4 colour;
                 attribute float radius;
@@ -131,7 +133,7 @@ class GlMarkers {
                     gl_Position = view * vec4(position, 1.0);
                     gl_PointSize = max(2.0 * radius * scale, 3.0);
                     shade = colour;
-                })") && program_.addShaderFromSourceCode(QOpenGLShader::Fragment, R"(
+                })") && program_.addShaderFromSourceCode(QOpenGLShader::Fragment, R"(#version 120
                 varying vec4 shade;
                 void main() {
                     vec2 p = gl_PointCoord * 2.0 - 1.0;
@@ -141,7 +143,7 @@ class GlMarkers {
                     float light = 0.32 + 0.68 * max(dot(n, normalize(vec3(-0.45, 0.55, 0.7))), 0.0);
                     gl_FragColor = vec4(shade.rgb * light, 1.0);
                 })") && program_.link();
-        if (!built) return false;
+        if (!built) return QStringLiteral("the shaders did not build: ") + program_.log();
         std::vector<float> vertices;
         for (const auto& entity : largestPress().entities()) {
             if (entity->kind != EntityKind::Sphere) continue;
@@ -154,7 +156,7 @@ class GlMarkers {
         buffer_.create();
         buffer_.bind();
         buffer_.allocate(vertices.data(), static_cast<int>(vertices.size() * sizeof(float)));
-        return true;
+        return {};
     }
 
     void frame(const app::ViewCamera& camera, bool readBack) {
@@ -208,8 +210,8 @@ class GlMarkers {
 
 void glFrames(benchmark::State& state, bool readBack) {
     GlMarkers gl;
-    if (!gl.start()) {
-        state.SkipWithError("no OpenGL context on this platform (run under Xvfb with xcb)");
+    if (const QString failed = gl.start(); !failed.isEmpty()) {
+        state.SkipWithError(failed.toStdString().c_str());
         return;
     }
     app::ViewCamera camera = fittedCamera(app::ViewCamera::View::Isometric);

@@ -25,7 +25,9 @@ DrawingCanvas::DrawingCanvas(standin::Drawing& drawing, QWidget* parent)
     // Repaint requests merge into one paint, however many entities a press adds before the
     // window gets to draw again.
     drawing_.observe([canvas = QPointer<DrawingCanvas>(this)] {
-        if (canvas) canvas->update();
+        if (!canvas) return;
+        canvas->renderer_.drawingChanged();
+        canvas->update();
     });
 }
 
@@ -46,7 +48,7 @@ void DrawingCanvas::setSolidStyle(DrawingRenderer::SolidStyle style) {
 
 void DrawingCanvas::prepareCamera() {
     camera_.setViewport(size());
-    if (following_) camera_.fit(extentOf(drawing_));
+    if (following_) camera_.fit(renderer_.extent(drawing_));
 }
 
 const QImage& DrawingCanvas::renderFrame() {
@@ -61,7 +63,7 @@ QPointF DrawingCanvas::toScreen(const Vec3& point) const {
     return {p.x, p.y};
 }
 
-QString DrawingCanvas::markerTextAt(QPointF pixel) const {
+QString DrawingCanvas::markerTextAt(QPointF pixel) {
     const standin::EntityPtr marker = renderer_.markerAt(drawing_, camera_, pixel);
     return marker ? describeMarker(*marker) : QString();
 }

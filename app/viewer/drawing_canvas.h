@@ -32,7 +32,7 @@ class DrawingCanvas : public QWidget {
     const ViewCamera& camera() const { return camera_; }
     QPointF toScreen(const Vec3& point) const;
     // What the viewer says of the marker at this pixel; empty when there is none.
-    QString markerTextAt(QPointF pixel) const;
+    QString markerTextAt(QPointF pixel);
 
   signals:
     void hovered(const QString& text);

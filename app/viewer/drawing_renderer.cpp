@@ -136,24 +136,30 @@ std::pair<double, double> inside(const geometry::Shape& shape, const Vec3& p, co
     return span;
 }
 
-// A solid of the drawing and the ball around it, which spares most markers the exact test.
-struct SolidInView {
-    const geometry::Shape* shape;
-    Vec3 middle;
-    double reach;
-    double depth;
+// True when the solid lies between the point and the viewer.
+bool hides(const DrawingRenderer::SceneSolid& solid, const Vec3& p, const Vec3& toward) {
+    const Vec3 d{solid.middle[0] - p[0], solid.middle[1] - p[1], solid.middle[2] - p[2]};
+    const double along = dot(d, toward);
+    if (along < -solid.reach || dot(d, d) - along * along > solid.reach * solid.reach) return false;
+    const auto [enter, leave] = inside(*solid.entity->shape, p, toward);
+    return enter <= leave && leave > std::max(enter, 0.0) + 1e-9 * (1 + std::abs(leave));
+}
 
-    // True when the solid lies between the point and the viewer.
-    bool hides(const Vec3& p, const Vec3& toward) const {
-        const Vec3 d{middle[0] - p[0], middle[1] - p[1], middle[2] - p[2]};
-        const double along = dot(d, toward);
-        if (along < -reach || dot(d, d) - along * along > reach * reach) return false;
-        const auto [enter, leave] = inside(*shape, p, toward);
-        return enter <= leave && leave > std::max(enter, 0.0) + 1e-9 * (1 + std::abs(leave));
+// A tolerance check draws its spheres around a point just before the point's own finished
+// marker: those of them inside it can never be seen.
+bool insideNextMarker(const std::vector<standin::EntityPtr>& entities, std::size_t i) {
+    const DrawnEntity& shell = *entities[i];
+    for (std::size_t next = i + 1; next < std::min(i + 3, entities.size()); ++next) {
+        const DrawnEntity& e = *entities[next];
+        if (e.kind == EntityKind::Sphere && e.finished && !e.discarded &&
+            e.centre == shell.centre && e.radius >= shell.radius)
+            return true;
     }
-};
+    return false;
+}
 
-// Farthest first, then in the order added; the markers behind a solid before all others.
+// Farthest first, then in the order added; the markers behind a solid before all others. The top
+// bit is clear for those.
 std::uint64_t drawingOrder(bool behindSolid, float depth, std::uint32_t index) {
     std::uint32_t bits;
     std::memcpy(&bits, &depth, sizeof bits);
@@ -463,14 +469,17 @@ const DrawingRenderer::Sprite& DrawingRenderer::sprite(const Marker& marker,
                     ballPixel(x + 0.5 - middle, y + 0.5 - middle, radius, colour,
                               marker.style == MarkerStyle::Shell);
     }
-    // Where each row has anything to draw, so that the empty corners cost nothing.
-    made.rows.assign(made.side, {0, 0});
     for (int y = 0; y < made.side; ++y) {
         const std::uint32_t* row = made.pixels.data() + static_cast<std::size_t>(y) * made.side;
-        int begin = 0, end = made.side;
-        while (begin < end && row[begin] == 0) ++begin;
-        while (end > begin && row[end - 1] == 0) --end;
-        made.rows[y] = {begin, end};
+        for (int x = 0; x < made.side;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const int begin = x;
+            while (x < made.side && row[x] != 0) ++x;
+            made.runs.push_back({y, begin, x});
+        }
     }
     return sprites_.emplace(key, std::move(made)).first->second;
 }
@@ -483,12 +492,15 @@ void DrawingRenderer::drawUnder(QImage& layer, const Marker& marker, const ViewC
         const Sprite& s = sprite(marker, camera);
         const int left = static_cast<int>(std::floor(marker.x)) - s.side / 2;
         const int top = static_cast<int>(std::floor(marker.y)) - s.side / 2;
-        for (int y = std::max(0, -top); y < std::min(s.side, height - top); ++y) {
-            const auto [begin, end] = s.rows[y];
-            std::uint32_t* row = bits + (top + y) * stride + left;
-            const std::uint32_t* from = s.pixels.data() + static_cast<std::size_t>(y) * s.side;
-            for (int x = std::max(begin, -left); x < std::min(end, width - left); ++x)
-                under(row[x], from[x]);
+        const int firstRow = -top, lastRow = height - top;
+        const int firstColumn = -left, lastColumn = width - left;
+        for (const Sprite::Run& run : s.runs) {
+            if (run.row < firstRow || run.row >= lastRow) continue;
+            std::uint32_t* row = bits + (top + run.row) * stride + left;
+            const std::uint32_t* from =
+                s.pixels.data() + static_cast<std::size_t>(run.row) * s.side;
+            const int end = std::min(run.end, lastColumn);
+            for (int x = std::max(run.begin, firstColumn); x < end; ++x) under(row[x], from[x]);
         }
         return;
     }
@@ -544,46 +556,24 @@ void DrawingRenderer::render(const standin::Drawing& drawing, const ViewCamera& 
     const QRectF clip =
         QRectF(image.rect()).adjusted(-clipMargin, -clipMargin, clipMargin, clipMargin);
 
-    // The solids, and the markers as they land on the screen.
-    std::vector<SolidInView> solids;
-    const auto& entities = drawing.entities();
-    for (const auto& entity : entities) {
-        if (entity->kind != EntityKind::Solid || !entity->shape || entity->discarded) continue;
-        const Extent box = extentOf(*entity->shape);
-        if (box.empty()) continue;
-        Vec3 middle{}, half{};
-        for (int i = 0; i < 3; ++i) {
-            middle[i] = box.min[i] / 2 + box.max[i] / 2;
-            half[i] = box.max[i] / 2 - box.min[i] / 2;
-        }
-        solids.push_back({&*entity->shape, middle, std::sqrt(dot(half, half)) * (1 + 1e-9),
-                          camera.project(middle).depth});
-    }
+    refresh(drawing);
     markers_.clear();
     const double width = image.width(), height = image.height();
-    for (std::size_t i = 0; i < entities.size(); ++i) {
-        const DrawnEntity& e = *entities[i];
-        const bool ring = e.kind == EntityKind::Circle;
-        if ((e.kind != EntityKind::Sphere && !ring) || e.discarded) continue;
-        const Projected p = camera.project(e.centre);
-        const MarkerStyle style = ring         ? MarkerStyle::Ring
-                                  : e.finished ? MarkerStyle::Ball
-                                               : MarkerStyle::Shell;
-        const double least = style == MarkerStyle::Ball ? leastBall : leastRing;
-        const double r = std::max(e.radius * camera.scale(), least);
+    for (const SceneMarker& m : sceneMarkers_) {
+        const Projected p = camera.project(m.centre);
+        const double least = m.style == MarkerStyle::Ball ? leastBall : leastRing;
+        const double r = std::max(m.radius * camera.scale(), least);
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r)) continue;
         if (p.x + r < 0 || p.x - r > width || p.y + r < 0 || p.y - r > height) continue;
+        bool behind = false;
+        for (const SceneSolid& solid : solids_)
+            behind = behind || hides(solid, m.centre, camera.toward());
         // By the point of each nearest the viewer: of spheres around one point the smaller go
         // under the larger. Only the order matters, so a depth out of range counts as zero.
         const double depth = std::isfinite(p.depth + r) ? p.depth + r : 0.0;
-        bool behind = false;
-        for (const SolidInView& solid : solids)
-            behind = behind || solid.hides(e.centre, camera.toward());
-        const auto index = static_cast<std::uint32_t>(i);
-        markers_.push_back({drawingOrder(behind, static_cast<float>(depth), index),
+        markers_.push_back({drawingOrder(behind, static_cast<float>(depth), m.index),
                             static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(r),
-                            index, static_cast<std::uint8_t>(legendIndex(e.markCode)), style,
-                            behind});
+                            m.index, m.legend, m.style, behind});
     }
     std::sort(markers_.begin(), markers_.end(),
               [](const Marker& a, const Marker& b) { return a.order < b.order; });
@@ -594,10 +584,13 @@ void DrawingRenderer::render(const standin::Drawing& drawing, const ViewCamera& 
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    std::vector<std::pair<double, const geometry::Shape*>> solids;
+    for (const SceneSolid& solid : solids_)
+        solids.emplace_back(camera.project(solid.middle).depth, &*solid.entity->shape);
     std::stable_sort(solids.begin(), solids.end(),
-                     [](const auto& a, const auto& b) { return a.depth < b.depth; });
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     SolidPainter solidPainter(painter, camera, solidStyle_, clip);
-    for (const SolidInView& solid : solids) solidPainter.paint(*solid.shape);
+    for (const auto& solid : solids) solidPainter.paint(*solid.second);
     painter.end();
 
     drawMarkers(image, firstInFront, markers_.end(), camera);
@@ -608,41 +601,74 @@ void DrawingRenderer::render(const standin::Drawing& drawing, const ViewCamera& 
     // Large rings are drawn as outlines last; they cover little.
     for (auto m = markers_.begin(); m != markers_.end(); ++m) {
         if (m->style != MarkerStyle::Ring || m->radius <= spriteLimit) continue;
-        const DrawnEntity& e = *entities[m->index];
         if (m->radius > 1e6) continue;
-        painter.setPen(QPen(markerColour(e.markCode), ringPen));
+        painter.setPen(QPen(legendColour(m->legend), ringPen));
         painter.drawPolygon(clipped(ringOutline(camera, QPointF(m->x, m->y), m->radius), clip));
     }
     painter.setPen(QPen(splineColour(), 1.6));
-    for (const auto& entity : entities)
-        if (entity->kind == EntityKind::Spline && !entity->discarded)
-            paintSpline(painter, camera, *entity, clip);
+    for (const auto& spline : splines_) paintSpline(painter, camera, *spline, clip);
+}
+
+void DrawingRenderer::refresh(const standin::Drawing& drawing) {
+    const auto& entities = drawing.entities();
+    if (!stale_ && entities.size() == entityCount_) return;
+    stale_ = false;
+    entityCount_ = entities.size();
+    sceneMarkers_.clear();
+    solids_.clear();
+    splines_.clear();
+    extent_ = extentOf(drawing);
+    for (std::size_t i = 0; i < entities.size(); ++i) {
+        const DrawnEntity& e = *entities[i];
+        if (e.discarded) continue;
+        if (e.kind == EntityKind::Spline) {
+            splines_.push_back(entities[i]);
+        } else if (e.kind == EntityKind::Solid && e.shape) {
+            const Extent box = extentOf(*e.shape);
+            if (box.empty()) continue;
+            Vec3 middle{}, half{};
+            for (int a = 0; a < 3; ++a) {
+                middle[a] = box.min[a] / 2 + box.max[a] / 2;
+                half[a] = box.max[a] / 2 - box.min[a] / 2;
+            }
+            solids_.push_back({entities[i], middle, std::sqrt(dot(half, half)) * (1 + 1e-9)});
+        } else if (e.kind == EntityKind::Sphere || e.kind == EntityKind::Circle) {
+            const MarkerStyle style = e.kind == EntityKind::Circle ? MarkerStyle::Ring
+                                      : e.finished                 ? MarkerStyle::Ball
+                                                                   : MarkerStyle::Shell;
+            if (style == MarkerStyle::Shell && insideNextMarker(entities, i)) continue;
+            sceneMarkers_.push_back({e.centre, e.radius, static_cast<std::uint32_t>(i),
+                                     static_cast<std::uint8_t>(legendIndex(e.markCode)), style});
+        }
+    }
+}
+
+const Extent& DrawingRenderer::extent(const standin::Drawing& drawing) {
+    refresh(drawing);
+    return extent_;
 }
 
 standin::EntityPtr DrawingRenderer::markerAt(const standin::Drawing& drawing,
-                                             const ViewCamera& camera, QPointF pixel) const {
-    standin::EntityPtr found;
-    double foundDepth = -INFINITY, foundRadius = INFINITY;
-    bool foundFinished = false;
-    for (const auto& entity : drawing.entities()) {
-        const DrawnEntity& e = *entity;
-        if ((e.kind != EntityKind::Sphere && e.kind != EntityKind::Circle) || e.discarded) continue;
-        const Projected p = camera.project(e.centre);
+                                             const ViewCamera& camera, QPointF pixel) {
+    refresh(drawing);
+    const SceneMarker* found = nullptr;
+    double foundDepth = -INFINITY;
+    for (const SceneMarker& m : sceneMarkers_) {
+        const Projected p = camera.project(m.centre);
         // Small markers can be picked from a few pixels away.
-        const double reach = std::max(e.radius * camera.scale(), 4.0);
+        const double reach = std::max(m.radius * camera.scale(), 4.0);
         if (!(std::hypot(p.x - pixel.x(), p.y - pixel.y()) <= reach)) continue;
         // The one in front; of markers around one point the point's own finished marker.
-        const bool better = p.depth > foundDepth + 1e-6 ||
-                            (p.depth >= foundDepth - 1e-6 &&
-                             (e.finished > foundFinished ||
-                              (e.finished == foundFinished && e.radius < foundRadius)));
-        if (!better) continue;
-        found = entity;
+        const bool ahead = p.depth > foundDepth + 1e-6;
+        const bool level = !ahead && p.depth >= foundDepth - 1e-6;
+        const auto rank = [](const SceneMarker& s) { return s.style == MarkerStyle::Shell; };
+        if (!ahead && !(level && (rank(m) < rank(*found) ||
+                                  (rank(m) == rank(*found) && m.radius < found->radius))))
+            continue;
+        found = &m;
         foundDepth = p.depth;
-        foundRadius = e.radius;
-        foundFinished = e.finished;
     }
-    return found;
+    return found ? drawing.entities()[found->index] : nullptr;
 }
 
 QString describeMarker(const DrawnEntity& entity) {
