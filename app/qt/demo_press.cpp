@@ -9,29 +9,22 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/backends.h"
 #include "app/qt/form1.h"
+#include "app/qt/run_program.h"
 #include "app/viewer/drawing_viewer.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("CMM Points"));
-
-    app::Backends backends = app::makeBackends();
-    app::Form1 form(*backends.cmm, *backends.cad);
-    form.load();
-    form.move(0, 0);
-    form.show();
-
-    QTimer::singleShot(1000, &form, [&form] {
-        qobject_cast<QListWidget*>(form.control(QStringLiteral("List2")))->selectAll();
-        qobject_cast<QRadioButton*>(form.control(QStringLiteral("Option5")))->setChecked(true);
-        qobject_cast<QLineEdit*>(form.control(QStringLiteral("Text3")))
-            ->setText(QStringLiteral("0.1"));
-        qobject_cast<QPushButton*>(form.control(QStringLiteral("Command2")))->click();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* viewer = qobject_cast<app::DrawingViewer*>(window))
-                viewer->findChild<QAction*>(QStringLiteral("isometricView"))->trigger();
+    return app::runProgram(argc, argv, [](app::Form1& form) {
+        form.move(0, 0);
+        QTimer::singleShot(1000, &form, [&form] {
+            qobject_cast<QListWidget*>(form.control(QStringLiteral("List2")))->selectAll();
+            qobject_cast<QRadioButton*>(form.control(QStringLiteral("Option5")))->setChecked(true);
+            qobject_cast<QLineEdit*>(form.control(QStringLiteral("Text3")))
+                ->setText(QStringLiteral("0.1"));
+            qobject_cast<QPushButton*>(form.control(QStringLiteral("Command2")))->click();
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* viewer = qobject_cast<app::DrawingViewer*>(window))
+                    viewer->findChild<QAction*>(QStringLiteral("isometricView"))->trigger();
+        });
     });
-    return application.exec();
 }
