@@ -545,6 +545,7 @@ void DrawingRenderer::drawMarkers(QImage& image, std::vector<Marker>::const_iter
 
 void DrawingRenderer::render(const standin::Drawing& drawing, const ViewCamera& camera,
                              QImage& image) {
+    if (image.isNull()) return;  // a window shrunk to nothing
     image.fill(Qt::white);
     if (camera.azimuth() != ringAzimuth_ || camera.elevation() != ringElevation_) {
         std::erase_if(sprites_, [](const auto& entry) {
