@@ -1,7 +1,6 @@
 #include "app/viewer/drawing_renderer.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <algorithm>
@@ -42,8 +41,10 @@ std::uint32_t premultiplied(double r, double g, double b, double coverage) {
     auto channel = [](double v) {
         return static_cast<std::uint32_t>(std::clamp(v, 0.0, 255.0) + 0.5);
     };
+    // A colour channel never exceeds the coverage it is premultiplied with.
     const double a = std::clamp(coverage, 0.0, 1.0);
-    return channel(255 * a) << 24 | channel(r * a) << 16 | channel(g * a) << 8 | channel(b * a);
+    return channel(255 * a) << 24 | channel(std::min(r, 255.0) * a) << 16 |
+           channel(std::min(g, 255.0) * a) << 8 | channel(std::min(b, 255.0) * a);
 }
 
 // One pixel of a ball or of a sphere's outline, dx and dy pixels right of and below its centre.
