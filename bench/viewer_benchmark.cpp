@@ -65,11 +65,9 @@ app::ViewCamera fittedCamera(app::ViewCamera::View view) {
     return camera;
 }
 
+// The time per iteration is the time of one frame.
 void reportFrames(benchmark::State& state) {
     state.counters["entities"] = static_cast<double>(largestPress().entities().size());
-    state.counters["frame_ms"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) / 1000.0,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void renderFrames(benchmark::State& state, app::ViewCamera camera, double turnPerFrame) {
