@@ -27,6 +27,10 @@ EntityPtr Drawing::add(DrawnEntity entity) {
     return entities_.back();
 }
 
+void Drawing::clearAdded() {
+    std::erase_if(entities_, [](const EntityPtr& e) { return e->kind != EntityKind::Solid; });
+}
+
 void Drawing::defineGroup(const std::string& name, std::vector<EntityPtr> members) {
     groups_[foldCase(name)] = std::move(members);
 }

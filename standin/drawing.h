@@ -37,6 +37,9 @@ class Drawing {
     // Entities of one kind that are not discarded, in order.
     std::vector<EntityPtr> entitiesOf(EntityKind kind) const;
     EntityPtr add(DrawnEntity entity);
+    // Erases what was added to the drawing, as erasing does in a CAD application: the solids of
+    // the drawing itself stay, and so do its groups.
+    void clearAdded();
     void defineGroup(const std::string& name, std::vector<EntityPtr> members);
     // Group names compare without regard to case, as the CAD application's do.
     const std::vector<EntityPtr>* group(const std::string& name) const;

@@ -2,10 +2,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 #include "app/backends.h"
 #include "app/viewer/drawing_viewer.h"
+#include "app/viewer/viewer_placement.h"
 #include "standin/cad.h"
 #include "standin/measurement.h"
 
@@ -32,30 +32,24 @@ class ViewerHolder {
     }
 
   private:
-    // Beside the program's window, on whichever side has more room, narrowed to fit the screen
-    // so that it never covers the window the user works in.
+    // Beside the program's window and wholly on its screen, so that it never lies under the
+    // window the user works in, which stays on top.
     void placeBesideForm() {
-        constexpr int kGap = 8;
-        constexpr int kNarrowest = 240;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->objectName() != QLatin1String("Form1") || !window->isVisible()) continue;
-            const QRect frame = window->frameGeometry();
             const QScreen* screen = window->screen();
             if (!screen) return;
-            const QRect room = screen->availableGeometry();
-            const int rightRoom = room.right() - frame.right() - kGap;
-            const int leftRoom = frame.left() - room.left() - kGap;
-            const int width = std::min(viewer_->width(), std::max(rightRoom, leftRoom));
-            if (width < kNarrowest) {
-                viewer_->move(std::min(frame.right() + kGap, room.right() - viewer_->width()),
-                              frame.top());
-                return;
-            }
-            viewer_->resize(width, std::min(viewer_->height(), room.height()));
-            const int x =
-                rightRoom >= leftRoom ? frame.right() + kGap : frame.left() - kGap - width;
-            viewer_->move(
-                x, std::max(room.top(), std::min(frame.top(), room.bottom() - viewer_->height())));
+            // The viewer gets the same decorations as the program's window once it is shown.
+            const QRect formFrame = window->frameGeometry();
+            const QRect formInside = window->geometry();
+            const QMargins frame(
+                formInside.left() - formFrame.left(), formInside.top() - formFrame.top(),
+                formFrame.right() - formInside.right(), formFrame.bottom() - formInside.bottom());
+            const QSize decorations(frame.left() + frame.right(), frame.top() + frame.bottom());
+            const QRect placed = placeBeside(
+                formFrame, screen->availableGeometry(), viewer_->size() + decorations,
+                viewer_->minimumSizeHint().expandedTo(viewer_->minimumSize()) + decorations);
+            viewer_->setGeometry(placed.marginsRemoved(frame));
             return;
         }
     }

@@ -1,34 +1,41 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPointF>
-#include <QRectF>
+#include <QString>
 #include <QWidget>
-#include <cstddef>
-#include <map>
-#include <tuple>
 
+#include "app/viewer/drawing_renderer.h"
+#include "app/viewer/view_camera.h"
 #include "standin/drawing.h"
 
 namespace app {
 
-// The drawing seen from the top, X to the right and Y up. Until the user zooms or pans it keeps
-// the whole drawing in view, so markers added by a press are never drawn off screen.
+// The drawing in three dimensions. Dragging with the left button turns the view about its
+// centre, dragging with the middle or right button (or Shift and the left) moves it, the wheel
+// zooms about the pointer. Until the user zooms or pans it keeps the whole drawing in view, so
+// markers added by a press are never drawn off screen.
 class DrawingCanvas : public QWidget {
     Q_OBJECT
 
   public:
     explicit DrawingCanvas(standin::Drawing& drawing, QWidget* parent = nullptr);
 
+    void setView(ViewCamera::View view);
     void zoomToFit();
+    void setSolidStyle(DrawingRenderer::SolidStyle style);
     bool followsDrawing() const { return following_; }
 
-    // Paints the drawing as the widget shows it at its current size, onto any device.
-    void paintDrawing(QPainter& painter);
+    // Renders the drawing as the widget shows it at its current size.
+    const QImage& renderFrame();
 
-    QPointF toScreen(const QPointF& world) const;
-    QPointF toWorld(const QPointF& screen) const;
-    double pixelsPerUnit() const { return scale_; }
+    const ViewCamera& camera() const { return camera_; }
+    QPointF toScreen(const Vec3& point) const;
+    // What the viewer says of the marker at this pixel; empty when there is none.
+    QString markerTextAt(QPointF pixel);
+
+  signals:
+    void hovered(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,22 +44,20 @@ class DrawingCanvas : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
-    QRectF drawingBounds() const;
-    void fit(const QSize& size);
-    // Colour group, radius in quarter pixels, filled or outline.
-    using StampKey = std::tuple<std::size_t, int, bool>;
-    // A prepared image of one marker, stamped wherever such a marker is drawn.
-    const QPixmap& stamp(const StampKey& key, const QColor& colour);
+    enum class Drag { None, Orbit, Pan };
+
+    void prepareCamera();
 
     standin::Drawing& drawing_;
-    QPointF centre_{0, 0};  // world point at the middle of the widget
-    double scale_ = 1.0;    // pixels per drawing unit
+    ViewCamera camera_;
+    DrawingRenderer renderer_;
+    QImage frame_;
     bool following_ = true;
-    bool dragging_ = false;
+    Drag drag_ = Drag::None;
     QPointF dragFrom_;
-    std::map<StampKey, QPixmap> stamps_;
 };
 
 }  // namespace app

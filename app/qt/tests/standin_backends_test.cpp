@@ -48,6 +48,7 @@ class StandinBackendsTest : public QObject {
         app::DrawingViewer* viewer = viewers().first();
         QTRY_VERIFY(viewer->isVisible());
         QVERIFY(!viewer->frameGeometry().intersects(form.frameGeometry()));
+        QVERIFY(form.screen()->availableGeometry().contains(viewer->frameGeometry()));
         QVERIFY(form.pointList().count() > 0);
 
         QTest::mouseClick(send, Qt::LeftButton);
