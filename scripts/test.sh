@@ -18,15 +18,10 @@ LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp" \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
-# The Windows build (COM client, cross-compiled with mingw-w64) and its tests under Wine.
-# Qt is not needed there; ctest runs each test executable through Wine (cmake/wine-run.sh) in a
-# Wine prefix inside the build folder, under Xvfb. One at a time: they share that prefix.
+# The Windows program as it is handed to users (dist/cmm_points.exe and the stand-in servers,
+# checked for their imports), built together with its tests; ctest runs each test executable
+# through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under Xvfb. One at a
+# time: they share that prefix.
 win_build="${CMM_POINTS_WIN_BUILD_DIR:-$root/build-win-test}"
-cmake -S "$root" -B "$win_build" -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMM_POINTS_BUILD_APP=OFF \
-    -DCMM_POINTS_BUILD_TESTS=ON
-cmake --build "$win_build" -j"$(nproc)"
+CMM_POINTS_WINDOWS_BUILD_DIR="$win_build" CMM_POINTS_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh"
 ctest --test-dir "$win_build" --output-on-failure
-
-# The Windows program as it is handed to users: dist/cmm_points.exe, checked for its imports.
-"$root/scripts/build-windows.sh"
