@@ -47,12 +47,6 @@ Dispatch activeControl(const CLSID& clsid, const char* which) {
     }
 }
 
-void setClassesText(const std::string& path, const std::string& value) {
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(), nullptr, REG_SZ,
-                    automation::com::toWide(value).c_str(),
-                    static_cast<DWORD>((automation::com::toWide(value).size() + 1) * 2));
-}
-
 std::vector<std::string> freshClasses;
 
 }  // namespace
@@ -61,19 +55,43 @@ void ServerProcesses::serveMeasurementUnderAFreshClass() {
     CLSID fresh = standin::com::kMeasurementServerClass;
     fresh.Data4[7] = static_cast<unsigned char>(0x40 + freshClasses.size());
     const std::string id = automation::com::guidText(fresh);
-    setClassesText("CLSID\\" + id + "\\LocalServer32",
-                   "\"" + automation::com::toUtf8(measurementImage()) + "\"");
-    setClassesText("pcdlrn.application\\CLSID", id);
+    writeClassesText("CLSID\\" + id + "\\LocalServer32",
+                     "\"" + automation::com::toUtf8(measurementImage()) + "\"");
+    writeClassesText("pcdlrn.application\\CLSID", id);
     freshClasses.push_back(id);
 }
 
 void ServerProcesses::restoreMeasurementClass() {
     if (freshClasses.empty()) return;
-    setClassesText("pcdlrn.application\\CLSID",
-                   automation::com::guidText(standin::com::kMeasurementServerClass));
-    for (const auto& id : freshClasses)
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, automation::com::toWide("CLSID\\" + id).c_str());
+    writeClassesText("pcdlrn.application\\CLSID",
+                     automation::com::guidText(standin::com::kMeasurementServerClass));
+    for (const auto& id : freshClasses) removeClassesKey("CLSID\\" + id);
     freshClasses.clear();
+}
+
+void ServerProcesses::writeClassesText(const std::string& path, const std::string& value,
+                                       const char* name) {
+    const std::wstring wide = automation::com::toWide(value);
+    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
+                    name ? wideName.c_str() : nullptr, REG_SZ, wide.c_str(),
+                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
+std::string ServerProcesses::readClassesText(const std::string& path, const char* name) {
+    wchar_t buffer[512];
+    DWORD size = sizeof buffer;
+    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
+    if (RegGetValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
+                     name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return "(none)";
+    return automation::com::toUtf8(buffer);
+}
+
+void ServerProcesses::removeClassesKey(const std::string& path) {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
 }
 
 std::wstring ServerProcesses::measurementImage() { return beside("measurement_standin.exe"); }

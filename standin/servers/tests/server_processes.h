@@ -45,6 +45,12 @@ class ServerProcesses {
     // class the ProgID names. Restored before the registration is removed.
     static void serveMeasurementUnderAFreshClass();
     static void restoreMeasurementClass();
+
+    // Keys under HKEY_CLASSES_ROOT of this Wine prefix, as an installed application writes them.
+    static void writeClassesText(const std::string& path, const std::string& value,
+                                 const char* name = nullptr);
+    static std::string readClassesText(const std::string& path, const char* name = nullptr);
+    static void removeClassesKey(const std::string& path);
     // True when the process has ended within the bound.
     static bool endsWithin(DWORD processId, std::chrono::milliseconds bound);
 
