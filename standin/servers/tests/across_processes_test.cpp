@@ -18,6 +18,7 @@
 #include "automation/com/cmm_connector.h"
 #include "automation/com/result.h"
 #include "automation/com/safe_array.h"
+#include "automation/com/tests/failure_of.h"
 #include "standin/drawing_text.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
@@ -45,14 +46,15 @@ class Registration : public ::testing::Environment {
 };
 const auto* const kRegistration = ::testing::AddGlobalTestEnvironment(new Registration);
 
-std::string failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const points::Failure& failure) {
-        return failure.what();
-    }
-    ADD_FAILURE() << "the call did not fail";
-    return {};
+using comtest::failureOf;
+
+// Makes a server end at once, as in a crash, in the middle of the call that brings `operation`
+// to `afterCalls` calls.
+void dieOn(const automation::com::Dispatch& control, const char* operation, int afterCalls) {
+    std::vector<Variant> args;
+    args.push_back(Variant::text(operation));
+    args.push_back(Variant::int32(afterCalls));
+    control.callByName("DieOn", std::move(args));
 }
 
 std::vector<std::string> linesOf(const view::MemoryForm& form) {
@@ -267,12 +269,7 @@ TEST_F(DeathAcrossProcesses, MeasurementKilledBetweenPressesIsStartedAnewByTheNe
 
 TEST_F(DeathAcrossProcesses, MeasurementKilledInTheMiddleOfAPressKeepsWhatWasRead) {
     startUp();
-    servers.measurementControl().callByName("DieOn", [] {
-        std::vector<Variant> args;
-        args.push_back(Variant::text("FeaturePoint"));
-        args.push_back(Variant::int32(11));
-        return args;
-    }());
+    dieOn(servers.measurementControl(), "FeaturePoint", 11);
     form.selectFeatures({0, 2});  // F1 with 8 points, F3 with 12
     press();
     // The eleventh point fails with the process, and every call after it: the feature message,
@@ -290,12 +287,7 @@ TEST_F(DeathAcrossProcesses, MeasurementKilledInTheMiddleOfAPressKeepsWhatWasRea
 
 TEST_F(DeathAcrossProcesses, CadKilledInTheMiddleOfAPressEndsItAsALinkFailure) {
     startUp();
-    servers.cadControl().callByName("DieOn", [] {
-        std::vector<Variant> args;
-        args.push_back(Variant::text("AddSphere"));
-        args.push_back(Variant::int32(5));
-        return args;
-    }());
+    dieOn(servers.cadControl(), "AddSphere", 5);
     form.selectFeatures({0});
     form.choose(OptionButton::Option2);
     press();
