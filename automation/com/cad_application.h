@@ -12,7 +12,7 @@ class CadApplication : public cad::Application, public ComObject {
     }
     Value activeDocument() override {
         return objectResult<CadDocument>(dispatch().getByName("ActiveDocument"), nullptr,
-                                         "ActiveDocument");
+                                         "ActiveDocument", link());
     }
 };
 

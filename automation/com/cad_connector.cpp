@@ -16,7 +16,9 @@ cad::Value CadConnector::attach() {
           member, "the application is not running");
     ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
     if (!object) throw points::Failure(member + " failed: the running object is not automatable");
-    return Value(std::make_shared<CadApplication>(Dispatch(std::move(object))));
+    auto link = std::make_shared<Link>();  // a new link at every attachment
+    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)));
+    return Value(std::make_shared<CadApplication>(std::move(application), CheckedFace{}, link));
 }
 
 }  // namespace automation::com

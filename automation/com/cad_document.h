@@ -10,10 +10,10 @@ class CadDocument : public cad::Document, public ComObject {
     using ComObject::ComObject;
     Value modelSpace() override {
         return objectResult<CadModelSpace>(dispatch().getByName("ModelSpace"), nullptr,
-                                           "ModelSpace");
+                                           "ModelSpace", link());
     }
     Value groups() override {
-        return objectResult<CadGroups>(dispatch().getByName("Groups"), nullptr, "Groups");
+        return objectResult<CadGroups>(dispatch().getByName("Groups"), nullptr, "Groups", link());
     }
 };
 

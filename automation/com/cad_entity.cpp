@@ -5,7 +5,7 @@
 
 namespace automation::com {
 
-Value checkInterference(const Dispatch& entity, const std::shared_ptr<cad::Entity>& other,
+Value checkInterference(const ComObject& entity, const std::shared_ptr<cad::Entity>& other,
                         bool createSolid) {
     const auto* otherObject = dynamic_cast<const ComObject*>(other.get());
     if (!otherObject)
@@ -15,8 +15,9 @@ Value checkInterference(const Dispatch& entity, const std::shared_ptr<cad::Entit
     std::vector<Variant> args;
     args.push_back(Variant::dispatch(otherObject->dispatch().get()));
     args.push_back(Variant::boolean(createSolid));
-    return objectResult<CadSolid>(entity.callByName("CheckInterference", std::move(args)),
-                                  &ids::kCadSolid, "CheckInterference");
+    return objectResult<CadSolid>(
+        entity.dispatch().callByName("CheckInterference", std::move(args)), &ids::kCadSolid,
+        "CheckInterference", entity.link());
 }
 
 }  // namespace automation::com

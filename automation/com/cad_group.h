@@ -12,10 +12,10 @@ class CadGroup : public cad::Group, public ComObject {
     Value entityAt(std::int16_t index) override {
         Variant position = Variant::int16(index);
         ComPtr<IDispatch> entity;
-        callDirect(dispatch().get(), ids::kCadGroup, ids::kEntityAtPosition, "EntityAt",
+        callDirect(face(ids::kCadGroup, "EntityAt"), ids::kEntityAtPosition, "EntityAt",
                    position.get(), entity.receive());
         return objectResult<CadEntity<cad::Entity>>(Variant::dispatch(entity.get()),
-                                                    &ids::kCadEntity, "EntityAt");
+                                                    &ids::kCadEntity, "EntityAt", link());
     }
 };
 

@@ -11,7 +11,7 @@ class CadGroups : public cad::Groups, public ComObject {
         std::vector<Variant> args;
         args.push_back(Variant::text(name));
         return objectResult<CadGroup>(dispatch().callByName("Item", std::move(args)),
-                                      &ids::kCadGroup, "Groups.Item");
+                                      &ids::kCadGroup, "Groups.Item", link());
     }
 };
 

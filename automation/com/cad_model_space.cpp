@@ -18,7 +18,7 @@ Value CadModelSpace::addSphere(const cad::Point3& centre, double radius) {
     args.push_back(Variant::doubleArrayRef(array.address()));
     args.push_back(Variant::real(radius));
     return objectResult<CadSolid>(dispatch().callByName("AddSphere", std::move(args)),
-                                  &ids::kCadSolid, "AddSphere");
+                                  &ids::kCadSolid, "AddSphere", link());
 }
 
 Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
@@ -27,7 +27,7 @@ Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
     args.push_back(Variant::doubleArrayRef(array.address()));
     args.push_back(Variant::real(radius));
     return objectResult<CadEntity<cad::Circle>>(dispatch().callByName("AddCircle", std::move(args)),
-                                                &ids::kCadCircle, "AddCircle");
+                                                &ids::kCadCircle, "AddCircle", link());
 }
 
 Value CadModelSpace::addSpline(const std::vector<double>& points, const cad::Point3& start,
@@ -41,7 +41,7 @@ Value CadModelSpace::addSpline(const std::vector<double>& points, const cad::Poi
     args.push_back(Variant::doubleArrayRef(startArray.address()));
     args.push_back(Variant::doubleArrayRef(endArray.address()));
     return objectResult<CadEntity<cad::Spline>>(dispatch().callByName("AddSpline", std::move(args)),
-                                                &ids::kCadSpline, "AddSpline");
+                                                &ids::kCadSpline, "AddSpline", link());
 }
 
 }  // namespace automation::com

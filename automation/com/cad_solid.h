@@ -9,7 +9,7 @@ class CadSolid : public CadEntity<cad::Solid> {
     using CadEntity::CadEntity;
     Value measure() override {
         double measured = 0.0;
-        callDirect(dispatch().get(), ids::kCadSolid, ids::kMeasurePosition, "Measure", &measured);
+        callDirect(face(ids::kCadSolid, "Measure"), ids::kMeasurePosition, "Measure", &measured);
         return Value(measured);
     }
 };

@@ -13,11 +13,11 @@ class CmmApplication : public cmm::Application, public ComObject {
         std::vector<Variant> args;
         args.push_back(Variant::int16(number));
         return objectResult<CmmMachine>(dispatch().call(16, member, std::move(args)),
-                                        &ids::kCmmMachine, member);
+                                        &ids::kCmmMachine, member, link());
     }
     Value partProgram() override {
         const std::string member = "part program (member 2)";
-        return objectResult<CmmPartProgram>(dispatch().get(2, member), nullptr, member);
+        return objectResult<CmmPartProgram>(dispatch().get(2, member), nullptr, member, link());
     }
 };
 

@@ -14,7 +14,7 @@ class CmmCommand : public cmm::Command, public ComObject {
     Value featureData() override {
         const std::string member = "feature data (member 9)";
         return objectResult<CmmFeatureData>(dispatch().get(9, member), &ids::kCmmFeatureData,
-                                            member);
+                                            member, link());
     }
 };
 

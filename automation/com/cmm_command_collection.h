@@ -12,14 +12,14 @@ class CmmCommandCollection : public cmm::CommandCollection, public ComObject {
         std::vector<Variant> args;
         args.push_back(Variant::int16Ref(&position));
         return objectResult<CmmCommand>(dispatch().callByName("Item", std::move(args)),
-                                        &ids::kCmmCommand, "Item");
+                                        &ids::kCmmCommand, "Item", link());
     }
     Value commandById(const std::string& id) override {
         const std::string member = "command by ID (member 9)";
         std::vector<Variant> args;
         args.push_back(Variant::text(id));
         return objectResult<CmmCommand>(dispatch().call(9, member, std::move(args)),
-                                        &ids::kCmmCommand, member);
+                                        &ids::kCmmCommand, member, link());
     }
 };
 

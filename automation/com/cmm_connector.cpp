@@ -18,7 +18,8 @@ cmm::Value CmmConnector::create() {
           }),
           member);
     Variant result = Variant::dispatch(object.get());
-    return objectResult<CmmApplication>(result, &ids::kCmmApplication, member);
+    auto link = std::make_shared<Link>();  // a new link at every creation
+    return objectResult<CmmApplication>(result, &ids::kCmmApplication, member, link);
 }
 
 }  // namespace automation::com

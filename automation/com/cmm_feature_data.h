@@ -20,7 +20,7 @@ class CmmFeatureData : public cmm::FeatureData, public ComObject {
         args.push_back(Variant::text(text));
         args.push_back(Variant::int32(d));
         return objectResult<CmmPointObject>(dispatch().call(65, member, std::move(args)),
-                                            &ids::kCmmPointObject, member);
+                                            &ids::kCmmPointObject, member, link());
     }
 };
 

@@ -10,11 +10,12 @@ class CmmPartProgram : public cmm::PartProgram, public ComObject {
   public:
     using ComObject::ComObject;
     Value oldBasic() override {
-        return objectResult<CmmOldBasic>(dispatch().getByName("OldBasic"), nullptr, "OldBasic");
+        return objectResult<CmmOldBasic>(dispatch().getByName("OldBasic"), nullptr, "OldBasic",
+                                         link());
     }
     Value commands() override {
         return objectResult<CmmCommandCollection>(dispatch().getByName("Commands"),
-                                                  &ids::kCmmCommands, "Commands");
+                                                  &ids::kCmmCommands, "Commands", link());
     }
 };
 

@@ -6,26 +6,19 @@
 #include <string>
 
 #include "automation/com/busy_retry.h"
-#include "automation/com/com_ptr.h"
 #include "automation/com/failure.h"
-#include "points/failure.h"
 
 namespace automation::com {
 
-// Calls the member at a fixed position of an interface's function table, after asking the object
-// for that interface: how early-bound clients call members that are not reachable by name.
+// Calls the member at a fixed position of an interface's function table: how early-bound
+// clients call members that are not reachable by name. `face` is the object's interface that
+// holds the member (ComObject::face).
 template <class... Args>
-void callDirect(IUnknown* object, const IID& iid, int position, const std::string& member,
-                Args... args) {
-    if (!object) throw points::Failure(member + " failed: no object");
-    ComPtr<IUnknown> face = ComPtr<IUnknown>::share(object).template query<IUnknown>(iid);
-    if (!face)
-        throw points::Failure(member + " failed: the object does not answer to interface " +
-                              guidText(iid));
+void callDirect(IUnknown* face, int position, const std::string& member, Args... args) {
     using Member = HRESULT(STDMETHODCALLTYPE*)(IUnknown*, Args...);
-    void** table = *reinterpret_cast<void***>(face.get());
+    void** table = *reinterpret_cast<void***>(face);
     auto function = reinterpret_cast<Member>(table[position]);
-    check(BusyRetry::run([&] { return function(face.get(), args...); }), member);
+    check(BusyRetry::run([&] { return function(face, args...); }), member);
 }
 
 }  // namespace automation::com

@@ -57,12 +57,14 @@ void Dispatch::putByName(const std::string& name, Variant value) const {
 
 DISPID Dispatch::idOf(const std::string& name) const {
     if (!object_) throw points::Failure(name + " failed: no object");
+    if (auto known = ids_->find(name)) return *known;
     std::wstring wide = toWide(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
     const HRESULT result = BusyRetry::run(
         [&] { return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); });
     check(result, name, "the object has no member of that name");
+    ids_->remember(name, id);
     return id;
 }
 

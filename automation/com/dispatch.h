@@ -3,10 +3,12 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "automation/com/com_ptr.h"
+#include "automation/com/member_ids.h"
 #include "automation/com/variant.h"
 
 namespace automation::com {
@@ -17,7 +19,10 @@ namespace automation::com {
 class Dispatch {
   public:
     Dispatch() = default;
-    explicit Dispatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+    // Names are looked up once and kept in `ids`, which objects of one kind may share.
+    explicit Dispatch(ComPtr<IDispatch> object,
+                      std::shared_ptr<MemberIds> ids = std::make_shared<MemberIds>())
+        : object_(std::move(object)), ids_(std::move(ids)) {}
 
     IDispatch* get() const { return object_.get(); }
     explicit operator bool() const { return static_cast<bool>(object_); }
@@ -37,6 +42,7 @@ class Dispatch {
                    std::vector<Variant>& args) const;
 
     ComPtr<IDispatch> object_;
+    std::shared_ptr<MemberIds> ids_ = std::make_shared<MemberIds>();
 };
 
 }  // namespace automation::com

@@ -43,6 +43,16 @@ inline constexpr int kMarkCodePosition = 21;  // entity interface, property put
 inline constexpr int kFinishPosition = 41;    // entity interface
 inline constexpr int kMeasurePosition = 57;   // solid interface, property get
 
+// Whether an object's interface `face` holds the members of interface `base` at their
+// positions: the entity interface derives from the object interface, and the solid, circle and
+// spline interfaces from the entity interface.
+inline bool holdsMembersOf(const GUID& face, const GUID& base) {
+    if (face == base) return true;
+    if (face == kCadSolid || face == kCadCircle || face == kCadSpline)
+        return base == kCadEntity || base == kCadObject;
+    return face == kCadEntity && base == kCadObject;
+}
+
 inline constexpr const char* kCmmProgId = "pcdlrn.application";
 inline constexpr const char* kCadProgId = "AutoCAD.Application.15";
 

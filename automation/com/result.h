@@ -18,17 +18,24 @@ Value toValue(const Variant& result);
 // The automation interface of an object result, or empty when the result is no object.
 ComPtr<IDispatch> objectOf(const Variant& result);
 
-// Takes an object result as the interface the member's table gives: an object that does not
-// answer to it is a failure; a result that is no object stays the plain value (the program's
-// conversion then fails).
+// Takes an object result of `link` as the interface the member's table gives: an object that
+// does not answer to it is a failure; a result that is no object stays the plain value (the
+// program's conversion then fails). The checked interface is kept for the object's direct
+// members.
 template <class Proxy>
-Value objectResult(const Variant& result, const IID* iid, const std::string& member) {
+Value objectResult(const Variant& result, const IID* iid, const std::string& member,
+                   const std::shared_ptr<Link>& link) {
     ComPtr<IDispatch> object = objectOf(result);
     if (!object) return toValue(result);
-    if (iid && !object.template query<IUnknown>(*iid))
-        throw points::Failure(member + " failed: the result does not answer to interface " +
-                              guidText(*iid));
-    return Value(std::make_shared<Proxy>(Dispatch(std::move(object))));
+    CheckedFace checked;
+    if (iid) {
+        checked = {iid, object.template query<IUnknown>(*iid)};
+        if (!checked.face)
+            throw points::Failure(member + " failed: the result does not answer to interface " +
+                                  guidText(*iid));
+    }
+    Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)));
+    return Value(std::make_shared<Proxy>(std::move(dispatch), std::move(checked), link));
 }
 
 }  // namespace automation::com

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/value.h"
 #include "points/point_line.h"
 
 namespace standin::com {
@@ -32,6 +33,9 @@ class Arguments {
     double real(UINT index) const;
     bool boolean(UINT index) const;  // VARIANT_TRUE or VARIANT_FALSE only
     std::string text(UINT index) const;
+    // Any plain value (number, text, boolean, nothing), as the stand-ins take answers.
+    automation::Value value(UINT index) const;
+    UINT count() const { return params_->cArgs; }
     ServerObject* object(UINT index) const;
     // A one-dimensional array of doubles by reference, lower bound 0, exactly three elements.
     points::Point3 point(UINT index) const;

@@ -10,14 +10,24 @@
 namespace standin::com {
 
 CadServer::CadServer(std::shared_ptr<cad::Connector> connector, bool running)
-    : connector_(std::move(connector)), control_(std::make_shared<ServerControl>()) {
+    : connector_(std::move(connector)),
+      control_(std::make_shared<ServerControl>()),
+      served_(kCadServerClass) {
     registerProgId(automation::com::ids::kCadProgId, kCadServerClass);
+    progIdWritten_ = true;
     if (running) start();
+}
+
+CadServer::CadServer(std::shared_ptr<cad::Connector> connector, const CLSID& served)
+    : connector_(std::move(connector)),
+      control_(std::make_shared<ServerControl>()),
+      served_(served) {
+    start();
 }
 
 CadServer::~CadServer() {
     stop();
-    unregisterProgId(automation::com::ids::kCadProgId);
+    if (progIdWritten_) unregisterProgId(automation::com::ids::kCadProgId);
 }
 
 void CadServer::start() {
@@ -29,7 +39,7 @@ void CadServer::start() {
         throw points::Failure("the CAD stand-in gave no application object");
     }
     const HRESULT result =
-        RegisterActiveObject(application.pdispVal, kCadServerClass, ACTIVEOBJECT_STRONG, &cookie_);
+        RegisterActiveObject(application.pdispVal, served_, ACTIVEOBJECT_STRONG, &cookie_);
     VariantClear(&application);  // the table holds its own reference
     automation::com::check(result, "RegisterActiveObject");
     running_ = true;

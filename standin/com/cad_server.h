@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "cad/api.h"
@@ -8,11 +10,13 @@
 namespace standin::com {
 
 // The embedded CAD stand-in served as the running application behind "AutoCAD.Application.15":
-// the ProgID is written to the registry and, while running, the application object is in the
-// running object table.
+// while running, the application object is in the running object table under the served class.
+// In a test process the ProgID is written to the registry as well; a server executable leaves
+// the registry to its registration.
 class CadServer {
   public:
     explicit CadServer(std::shared_ptr<cad::Connector> connector, bool running = true);
+    CadServer(std::shared_ptr<cad::Connector> connector, const CLSID& served);
     CadServer(const CadServer&) = delete;
     CadServer& operator=(const CadServer&) = delete;
     ~CadServer();
@@ -21,12 +25,15 @@ class CadServer {
     void start();
     void stop();
     ServerControl& control() { return *control_; }
+    const std::shared_ptr<ServerControl>& sharedControl() const { return control_; }
 
   private:
     std::shared_ptr<cad::Connector> connector_;
     std::shared_ptr<ServerControl> control_;
+    CLSID served_;
     DWORD cookie_ = 0;
     bool running_ = false;
+    bool progIdWritten_ = false;
 };
 
 }  // namespace standin::com

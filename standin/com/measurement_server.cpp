@@ -50,17 +50,22 @@ class MeasurementServer::Factory final : public IClassFactory {
 };
 
 MeasurementServer::MeasurementServer(std::shared_ptr<cmm::Connector> connector)
+    : MeasurementServer(std::move(connector), kMeasurementServerClass) {
+    registerProgId(automation::com::ids::kCmmProgId, kMeasurementServerClass);
+    progIdWritten_ = true;
+}
+
+MeasurementServer::MeasurementServer(std::shared_ptr<cmm::Connector> connector, const CLSID& served)
     : control_(std::make_shared<ServerControl>()),
       factory_(std::make_unique<Factory>(std::move(connector), control_)) {
-    registerProgId(automation::com::ids::kCmmProgId, kMeasurementServerClass);
-    automation::com::check(CoRegisterClassObject(kMeasurementServerClass, factory_.get(),
-                                                 CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie_),
+    automation::com::check(CoRegisterClassObject(served, factory_.get(), CLSCTX_LOCAL_SERVER,
+                                                 REGCLS_MULTIPLEUSE, &cookie_),
                            "CoRegisterClassObject");
 }
 
 MeasurementServer::~MeasurementServer() {
     CoRevokeClassObject(cookie_);
-    unregisterProgId(automation::com::ids::kCmmProgId);
+    if (progIdWritten_) unregisterProgId(automation::com::ids::kCmmProgId);
 }
 
 }  // namespace standin::com

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "cmm/api.h"
@@ -7,22 +9,26 @@
 
 namespace standin::com {
 
-// The embedded measurement stand-in served as the class behind "pcdlrn.application": the ProgID
-// is written to the registry and the class object registered, for as long as this object lives.
+// The embedded measurement stand-in served as the class behind "pcdlrn.application": the class
+// object is registered for as long as this object lives. In a test process the ProgID is written
+// to the registry as well; a server executable leaves the registry to its registration.
 class MeasurementServer {
   public:
     explicit MeasurementServer(std::shared_ptr<cmm::Connector> connector);
+    MeasurementServer(std::shared_ptr<cmm::Connector> connector, const CLSID& served);
     MeasurementServer(const MeasurementServer&) = delete;
     MeasurementServer& operator=(const MeasurementServer&) = delete;
     ~MeasurementServer();
 
     ServerControl& control() { return *control_; }
+    const std::shared_ptr<ServerControl>& sharedControl() const { return control_; }
 
   private:
     class Factory;
     std::shared_ptr<ServerControl> control_;
     std::unique_ptr<Factory> factory_;
     DWORD cookie_ = 0;
+    bool progIdWritten_ = false;
 };
 
 }  // namespace standin::com

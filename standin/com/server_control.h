@@ -3,8 +3,18 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 
 namespace standin::com {
+
+// Calls a server received at the COM boundary, each kind on its own.
+struct CallCounts {
+    std::size_t lookups = 0;  // GetIDsOfNames
+    std::size_t invokes = 0;  // Invoke
+    std::size_t directs = 0;  // direct members by function-table position
+    std::size_t queries = 0;  // QueryInterface for an interface of the applications
+    std::size_t releases = 0;
+};
 
 // What a test sets on a stand-in server as a whole: calls to reject as busy before it answers
 // again, and the calls it received at the COM boundary.
@@ -13,6 +23,12 @@ struct ServerControl {
     HRESULT rejection = RPC_E_CALL_REJECTED;
     std::size_t rejected = 0;
     std::size_t accepted = 0;
+    CallCounts calls;
+    // Server objects handed out and not yet released; a local server ends when none is left.
+    std::size_t objects = 0;
+    std::function<void()> onLastObject;
+    // Runs after every call into an object, before it answers.
+    std::function<void()> afterCall;
 };
 
 }  // namespace standin::com

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "automation/com/bstr.h"
+#include "automation/com/interface_ids.h"
 #include "automation/com/text.h"
 #include "points/failure.h"
 #include "standin/com/argument_error.h"
@@ -13,6 +14,17 @@
 namespace standin::com {
 
 namespace {
+
+bool isApplicationInterface(const IID& iid) {
+    namespace ids = automation::com::ids;
+    for (const GUID* known :
+         {&ids::kCmmApplication, &ids::kCmmMachine, &ids::kCmmCommands, &ids::kCmmCommand,
+          &ids::kCmmFeatureData, &ids::kCmmPointObject, &ids::kCadObject, &ids::kCadEntity,
+          &ids::kCadSolid, &ids::kCadCircle, &ids::kCadSpline, &ids::kCadGroup}) {
+        if (iid == *known) return true;
+    }
+    return false;
+}
 
 void fillException(EXCEPINFO* exception, const std::string& description) {
     if (!exception) return;
@@ -37,6 +49,7 @@ struct Slots {
     }
     static ULONG STDMETHODCALLTYPE release(void* f) {
         ServerObject* object = self(f);
+        ++object->control_->calls.releases;
         const LONG left = InterlockedDecrement(&object->references_);
         if (left == 0) delete object;
         return static_cast<ULONG>(left);
@@ -101,7 +114,13 @@ struct Slots {
 };
 
 ServerObject::ServerObject(std::shared_ptr<ServerControl> control)
-    : face_{Slots::table(), this}, control_(std::move(control)) {}
+    : face_{Slots::table(), this}, control_(std::move(control)) {
+    ++control_->objects;
+}
+
+ServerObject::~ServerObject() {
+    if (--control_->objects == 0 && control_->onLastObject) control_->onLastObject();
+}
 
 IDispatch* ServerObject::share() {
     InterlockedIncrement(&references_);
@@ -131,15 +150,21 @@ bool ServerObject::rejectAsBusy() {
 template <class Body>
 HRESULT ServerObject::direct(Body&& body) {
     if (rejectAsBusy()) return control_->rejection;
+    ++control_->calls.directs;
+    HRESULT result = E_FAIL;
     try {
-        return body();
+        result = body();
     } catch (const std::exception&) {
-        return E_FAIL;
     }
+    if (control_->afterCall) control_->afterCall();
+    return result;
 }
 
 HRESULT ServerObject::queryInterface(const IID& iid, void** out) {
     if (!out) return E_POINTER;
+    // COM asks for IUnknown, IDispatch and its own marshalling interfaces inside the server as
+    // well; only the applications' interfaces are asked for by the program alone.
+    if (isApplicationInterface(iid)) ++control_->calls.queries;
     if (iid == IID_IUnknown || iid == IID_IDispatch || answersTo(iid)) {
         *out = share();
         return S_OK;
@@ -150,6 +175,7 @@ HRESULT ServerObject::queryInterface(const IID& iid, void** out) {
 
 HRESULT ServerObject::getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
     if (rejectAsBusy()) return control_->rejection;
+    ++control_->calls.lookups;
     HRESULT result = S_OK;
     for (UINT i = 0; i < count; ++i) {
         std::string name = automation::com::toUtf8(names[i]);
@@ -164,21 +190,24 @@ HRESULT ServerObject::getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
 HRESULT ServerObject::invokeChecked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                                     EXCEPINFO* exception, UINT* badArgument) {
     if (rejectAsBusy()) return control_->rejection;
+    ++control_->calls.invokes;
     if (!params) return E_INVALIDARG;
     if (result) VariantInit(result);
     VARIANT ignored;
     VariantInit(&ignored);
+    HRESULT answer = S_OK;
     try {
         invoke(id, Arguments(params, flags), result ? result : &ignored);
         VariantClear(&ignored);
-        return S_OK;
     } catch (const ArgumentError& error) {
         if (badArgument) *badArgument = error.position;
-        return error.result;
+        answer = error.result;
     } catch (const std::exception& failure) {
         fillException(exception, failure.what());
-        return DISP_E_EXCEPTION;
+        answer = DISP_E_EXCEPTION;
     }
+    if (control_->afterCall) control_->afterCall();
+    return answer;
 }
 
 void ServerObject::result(const automation::Value& value, VARIANT* out) const {

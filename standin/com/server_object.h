@@ -21,7 +21,7 @@ class ServerObject {
     static constexpr int kTableSize = 64;
 
     explicit ServerObject(std::shared_ptr<ServerControl> control);
-    virtual ~ServerObject() = default;
+    virtual ~ServerObject();
     ServerObject(const ServerObject&) = delete;
     ServerObject& operator=(const ServerObject&) = delete;
 

@@ -8,6 +8,7 @@
 #include "automation/com/message_filter.h"
 #include "automation/com/safe_array.h"
 #include "automation/com/tests/com_press_fixture.h"
+#include "automation/com/tests/failure_of.h"
 
 namespace comtest {
 namespace {
@@ -19,16 +20,6 @@ using standin::CmmOperation;
 using standin::EntityKind;
 using ::testing::HasSubstr;
 using view::OptionButton;
-
-std::string failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const points::Failure& failure) {
-        return failure.what();
-    }
-    ADD_FAILURE() << "the call did not fail";
-    return {};
-}
 
 class ClientTest : public ComPressFixture {
   protected:

@@ -1,0 +1,213 @@
+#include "standin/com/control_object.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "automation/com/result.h"
+#include "automation/com/variant.h"
+#include "standin/com/argument_error.h"
+#include "standin/com/class_ids.h"
+#include "standin/com/server_object.h"
+#include "standin/drawing_text.h"
+
+namespace standin::com {
+
+namespace {
+
+constexpr std::array<const char*, 17> kCmmOperations{
+    "Create",         "Machine",        "MachineName", "PartProgram", "OldBasic",
+    "ProbeRadius",    "Commands",       "Count",       "Item",        "Id",
+    "CommandById",    "CommandValue",   "FeatureData", "PointCount",  "FeaturePoint",
+    "ReadCoordinate", "WriteCoordinate"};
+constexpr std::array<const char*, 15> kCadOperations{
+    "Attach",   "Visible",    "ActiveDocument",    "Groups",    "GroupItem",
+    "EntityAt", "ModelSpace", "AddSphere",         "AddCircle", "AddSpline",
+    "Finish",   "MarkCode",   "CheckInterference", "Measure",   "Discard"};
+
+template <class Operation, std::size_t N>
+Operation operationNamed(const std::array<const char*, N>& names, const std::string& name,
+                         UINT position) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (name == names[i]) return static_cast<Operation>(i);
+    throw ArgumentError{DISP_E_TYPEMISMATCH, position};
+}
+
+class ControlObject : public ServerObject {
+  public:
+    explicit ControlObject(ControlTarget target)
+        : ServerObject(std::make_shared<ServerControl>()), target_(std::move(target)) {}
+    automation::ObjectPtr embedded() const override { return nullptr; }
+
+  protected:
+    enum : DISPID {
+        kProcessId = 1,
+        kObjects,
+        kCalls,
+        kOperationCalls,
+        kResetCalls,
+        kFailOn,
+        kAnswerOn,
+        kClearFaults,
+        kRejectNext,
+        kRejected,
+        kDrawing,
+        kAddFeature,
+        kQuit,
+        kDieOn
+    };
+
+    bool answersTo(const IID& iid) const override { return iid == kStandinControlInterface; }
+
+    DISPID idOfName(const std::string& name) const override {
+        static const std::array<const char*, 14> names{
+            "processid", "objects",    "calls",       "operationcalls", "resetcalls",
+            "failon",    "answeron",   "clearfaults", "rejectnext",     "rejected",
+            "drawing",   "addfeature", "quit",        "dieon"};
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (name == names[i]) return static_cast<DISPID>(i + 1);
+        return DISPID_UNKNOWN;
+    }
+
+    void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
+        ServerControl& server = *target_.server;
+        switch (id) {
+            case kProcessId:
+                args.expectCall(0);
+                return number(static_cast<std::int32_t>(GetCurrentProcessId()), out);
+            case kObjects:
+                args.expectCall(0);
+                return number(server.objects, out);
+            case kCalls:
+                args.expectCall(1);
+                return number(callsOf(args.text(0)), out);
+            case kOperationCalls: {
+                args.expectCall(1);
+                const std::string name = args.text(0);
+                if (target_.measurement)
+                    return number(target_.measurement->faults.calls(
+                                      operationNamed<CmmOperation>(kCmmOperations, name, 0)),
+                                  out);
+                return number(
+                    cad().faults.calls(operationNamed<CadOperation>(kCadOperations, name, 0)), out);
+            }
+            case kResetCalls:
+                args.expectCall(0);
+                server.calls = {};
+                server.accepted = server.rejected = 0;
+                if (target_.measurement) target_.measurement->faults.resetCalls();
+                if (target_.cad) target_.cad->faults.resetCalls();
+                return;
+            case kFailOn:
+            case kAnswerOn:
+                return plan(id == kAnswerOn, args);
+            case kClearFaults:
+                args.expectCall(0);
+                if (target_.measurement) target_.measurement->faults.clear();
+                if (target_.cad) target_.cad->faults.clear();
+                return;
+            case kRejectNext:
+                args.expectCall(1);
+                server.rejectNext = static_cast<std::size_t>(args.int32(0));
+                return;
+            case kRejected:
+                args.expectCall(0);
+                return number(server.rejected, out);
+            case kDrawing: {
+                args.expectCall(0);
+                std::string text;
+                for (const auto& line : drawingLines(cad().drawing)) text += line + "\n";
+                return result(text, out);
+            }
+            case kAddFeature: {
+                args.expectCall(2);
+                const std::string featureId = args.text(0);
+                addFeature(featureId, args.int32(1));
+                return;
+            }
+            case kQuit:
+                args.expectCall(0);
+                if (target_.quit) target_.quit();
+                return;
+            case kDieOn:
+                return dieOn(args);
+            default:
+                noMember();
+        }
+    }
+
+  private:
+    [[noreturn]] static void noMember() { throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0}; }
+
+    void number(std::size_t n, VARIANT* out) const { result(static_cast<std::int32_t>(n), out); }
+
+    CadState& cad() const {
+        if (!target_.cad) noMember();
+        return *target_.cad;
+    }
+
+    std::size_t callsOf(const std::string& kind) const {
+        const CallCounts& calls = target_.server->calls;
+        if (kind == "lookup") return calls.lookups;
+        if (kind == "invoke") return calls.invokes;
+        if (kind == "direct") return calls.directs;
+        if (kind == "query") return calls.queries;
+        if (kind == "release") return calls.releases;
+        throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
+    }
+
+    // FailOn(operation, afterCalls) or AnswerOn(operation, answer, afterCalls).
+    void plan(bool answer, const Arguments& args) {
+        args.expectCall(answer ? 3 : 2);
+        const std::string name = args.text(0);
+        const auto afterCalls = static_cast<std::size_t>(args.int32(answer ? 2 : 1));
+        automation::Value value;
+        if (answer) value = args.value(1);
+        if (target_.measurement) {
+            auto& faults = target_.measurement->faults;
+            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, args.count() - 1);
+            return answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
+        }
+        auto& faults = cad().faults;
+        const auto op = operationNamed<CadOperation>(kCadOperations, name, args.count() - 1);
+        answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
+    }
+
+    void dieOn(const Arguments& args) {
+        args.expectCall(2);
+        const std::string name = args.text(0);
+        const auto afterCalls = static_cast<std::size_t>(args.int32(1));
+        std::function<std::size_t()> calls;
+        if (target_.measurement) {
+            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, 1);
+            calls = [state = target_.measurement, op] { return state->faults.calls(op); };
+        } else {
+            const auto op = operationNamed<CadOperation>(kCadOperations, name, 1);
+            calls = [state = target_.cad, op] { return state->faults.calls(op); };
+        }
+        target_.server->afterCall = [calls, afterCalls] {
+            if (calls() >= afterCalls) TerminateProcess(GetCurrentProcess(), 9);
+        };
+    }
+
+    void addFeature(const std::string& featureId, std::int32_t count) {
+        if (!target_.measurement) noMember();
+        // A scan along the demo part's top face, every other point lifted off it, so that a
+        // tolerance check finds points meeting and missing the part.
+        PartCommand command{featureId, featureId + " =FEAT/SCAN", {}};
+        for (std::int32_t i = 0; i < count; ++i)
+            command.points.push_back({10.0 + 0.1 * (i % 1000), 40.0, i % 2 ? 31.5 : 31.0});
+        target_.measurement->commands.push_back(std::move(command));
+    }
+
+    ControlTarget target_;
+};
+
+}  // namespace
+
+IDispatch* makeControlObject(ControlTarget target) {
+    return (new ControlObject(std::move(target)))->share();
+}
+
+}  // namespace standin::com

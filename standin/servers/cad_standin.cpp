@@ -1,0 +1,101 @@
+// The CAD stand-in as a running application: once started it is in the running object table
+// under the class "AutoCAD.Application.15" names, with the demo drawing as its active document,
+// and its window shows what the presses drew. Closing the window ends it.
+#include <memory>
+#include <string>
+
+#include "automation/com/apartment.h"
+#include "automation/com/text.h"
+#include "standin/cad.h"
+#include "standin/com/cad_server.h"
+#include "standin/com/class_ids.h"
+#include "standin/com/control_object.h"
+#include "standin/drawing_text.h"
+#include "standin/servers/server_main.h"
+
+namespace {
+
+using namespace standin::com;
+
+const standin::servers::ServerEntry kEntry{kCadServerClass, kMeasurementServerClass,
+                                           "AutoCAD.Application.15", "CMM Points CAD stand-in",
+                                           false};
+
+constexpr wchar_t kWindowClass[] = L"CmmPointsCadStandIn";
+
+struct Window {
+    HWND frame = nullptr;
+    HWND text = nullptr;
+};
+
+std::wstring summaryOf(const standin::CadState& state) {
+    std::string text = "Entities in the active drawing (" +
+                       std::to_string(state.drawing.entities().size()) + "):\r\n";
+    for (const auto& line : standin::drawingSummary(state.drawing)) text += "  " + line + "\r\n";
+    text += state.visible ? "Made visible by a client.\r\n" : "";
+    return automation::com::toWide(text);
+}
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_SIZE:
+            if (HWND text = GetWindow(window, GW_CHILD))
+                MoveWindow(text, 8, 8, LOWORD(l) - 16, HIWORD(l) - 16, TRUE);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, w, l);
+    }
+}
+
+Window openWindow() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassW(&windowClass);
+    Window w;
+    w.frame = CreateWindowExW(0, kWindowClass, L"CAD stand-in", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 420, 260, nullptr, nullptr, instance, nullptr);
+    w.text = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 8, 8,
+                             380, 200, w.frame, nullptr, instance, nullptr);
+    SendMessageW(w.text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+    ShowWindow(w.frame, SW_SHOWNOACTIVATE);
+    return w;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (auto done = standin::servers::handleRegistration(kEntry, argc, argv)) return *done;
+
+    automation::com::Apartment apartment;
+    auto state = std::make_shared<standin::CadState>(standin::demoCad());
+    const Window window = openWindow();
+    const auto show = [state, window] { SetWindowTextW(window.text, summaryOf(*state).c_str()); };
+    state->drawing.observe(show);
+    state->onShown = show;
+    show();
+
+    CadServer server(std::make_shared<standin::CadConnector>(state),
+                     standin::servers::servedClass(kEntry));
+    ControlTarget target{server.sharedControl(), nullptr, state,
+                         [frame = window.frame] { PostMessageW(frame, WM_CLOSE, 0, 0); }};
+    IDispatch* control = makeControlObject(std::move(target));
+    DWORD controlCookie = 0;
+    RegisterActiveObject(control, kCadControlClass, ACTIVEOBJECT_STRONG, &controlCookie);
+
+    const int code = standin::servers::runMessageLoop();
+
+    RevokeActiveObject(controlCookie, nullptr);
+    CoDisconnectObject(control, 0);
+    control->Release();
+    return code;
+}

@@ -1,0 +1,188 @@
+#include "standin/servers/registration.h"
+
+#include <ole2.h>
+
+#include <optional>
+
+#include "automation/com/com_ptr.h"
+#include "automation/com/failure.h"
+#include "automation/com/text.h"
+#include "points/failure.h"
+#include "standin/com/class_ids.h"
+
+namespace standin::servers {
+
+namespace {
+
+using automation::com::guidText;
+using automation::com::toUtf8;
+using automation::com::toWide;
+
+// The system's automation marshallers: a dual or automation-compatible interface goes through
+// the type-library marshaller, a dispinterface through the IDispatch one.
+constexpr const char* kTypeLibraryMarshaller = "{00020424-0000-0000-C000-000000000046}";
+constexpr const char* kDispatchMarshaller = "{00020420-0000-0000-C000-000000000046}";
+constexpr const char* kImageValue = "StandIn";
+
+std::optional<std::string> readText(const std::string& path, const char* name = nullptr) {
+    wchar_t buffer[1024];
+    DWORD size = sizeof buffer;
+    const std::wstring wideName = name ? toWide(name) : std::wstring();
+    if (RegGetValueW(HKEY_CLASSES_ROOT, toWide(path).c_str(), name ? wideName.c_str() : nullptr,
+                     RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return toUtf8(buffer);
+}
+
+void writeText(const std::string& path, const std::string& value, const char* name = nullptr) {
+    HKEY key = nullptr;
+    LONG result = RegCreateKeyExW(HKEY_CLASSES_ROOT, toWide(path).c_str(), 0, nullptr, 0, KEY_WRITE,
+                                  nullptr, &key, nullptr);
+    if (result == ERROR_SUCCESS) {
+        const std::wstring wide = toWide(value);
+        const std::wstring wideName = name ? toWide(name) : std::wstring();
+        result = RegSetValueExW(key, name ? wideName.c_str() : nullptr, 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(wide.c_str()),
+                                static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+    if (result != ERROR_SUCCESS)
+        throw points::Failure("cannot write HKEY_CLASSES_ROOT\\" + path +
+                              " (registering needs an administrator)");
+}
+
+void removeTree(const std::string& path) {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, toWide(path).c_str());
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, toWide(path).c_str());
+}
+
+std::string classKey(const CLSID& clsid) { return "CLSID\\" + guidText(clsid); }
+std::string libraryKey() { return "TypeLib\\" + guidText(standin::com::kStandinTypeLibrary); }
+
+// The interfaces the type library built into `image` describes, with the marshaller each needs.
+struct Described {
+    std::string iid;
+    std::string name;
+    const char* marshaller;
+};
+
+std::vector<Described> describedInterfaces(const std::wstring& image) {
+    automation::com::ComPtr<ITypeLib> library;
+    automation::com::check(LoadTypeLibEx(image.c_str(), REGKIND_NONE, library.receive()),
+                           "load the type library");
+    std::vector<Described> found;
+    for (UINT i = 0; i < library->GetTypeInfoCount(); ++i) {
+        automation::com::ComPtr<ITypeInfo> info;
+        TYPEATTR* attributes = nullptr;
+        if (FAILED(library->GetTypeInfo(i, info.receive())) ||
+            FAILED(info->GetTypeAttr(&attributes)))
+            continue;
+        const bool dual = attributes->wTypeFlags & (TYPEFLAG_FDUAL | TYPEFLAG_FOLEAUTOMATION);
+        const TYPEKIND kind = attributes->typekind;
+        const std::string iid = guidText(attributes->guid);
+        info->ReleaseTypeAttr(attributes);
+        if (kind != TKIND_INTERFACE && kind != TKIND_DISPATCH) continue;
+        BSTR name = nullptr;
+        library->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr);
+        found.push_back(
+            {iid, name ? toUtf8(name) : "", dual ? kTypeLibraryMarshaller : kDispatchMarshaller});
+        SysFreeString(name);
+    }
+    return found;
+}
+
+bool writtenByStandIn(const std::string& interfaceKey) {
+    return readText(interfaceKey + "\\TypeLib") == guidText(standin::com::kStandinTypeLibrary);
+}
+
+void registerTypeLibrary(const std::wstring& image, std::vector<std::string>& report) {
+    const std::string version = libraryKey() + "\\1.0";
+    writeText(version, "CMM Points stand-ins");
+    writeText(version + "\\0\\win64", toUtf8(image));
+    writeText(version + "\\FLAGS", "0");
+    int kept = 0, written = 0;
+    for (const auto& face : describedInterfaces(image)) {
+        const std::string key = "Interface\\" + face.iid;
+        if (readText(key) && !writtenByStandIn(key)) {
+            ++kept;  // an installed application describes it already, at the same positions
+            continue;
+        }
+        writeText(key, face.name);
+        writeText(key + "\\ProxyStubClsid32", face.marshaller);
+        writeText(key + "\\TypeLib", guidText(standin::com::kStandinTypeLibrary));
+        writeText(key + "\\TypeLib", "1.0", "Version");
+        ++written;
+    }
+    report.push_back("type library: " + std::to_string(written) + " interfaces registered" +
+                     (kept ? ", " + std::to_string(kept) + " left to the installed application"
+                           : std::string()));
+}
+
+void unregisterTypeLibrary(const ServerEntry& entry, const std::wstring& image,
+                           std::vector<std::string>& report) {
+    const std::string path = libraryKey() + "\\1.0\\0\\win64";
+    if (auto other = readText(classKey(entry.otherStandIn), kImageValue)) {
+        // The other stand-in is still registered and uses the same type library.
+        if (readText(path) == toUtf8(image)) writeText(path, *other);
+        report.push_back("type library: kept for the other stand-in");
+        return;
+    }
+    for (const auto& face : describedInterfaces(image)) {
+        const std::string key = "Interface\\" + face.iid;
+        if (writtenByStandIn(key)) removeTree(key);
+    }
+    removeTree(libraryKey());
+    report.push_back("type library: removed");
+}
+
+}  // namespace
+
+std::wstring thisImage() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, n);
+}
+
+CLSID servedClass(const ServerEntry& entry) {
+    CLSID named{};
+    if (SUCCEEDED(CLSIDFromProgID(toWide(entry.progId).c_str(), &named))) return named;
+    return entry.ownClass;
+}
+
+std::vector<std::string> registerServer(const ServerEntry& entry, const std::wstring& image) {
+    std::vector<std::string> report;
+    const std::string own = classKey(entry.ownClass);
+    writeText(own, entry.description);
+    writeText(own, toUtf8(image), kImageValue);
+    if (entry.localServer) writeText(own + "\\LocalServer32", "\"" + toUtf8(image) + "\"");
+    report.push_back("class " + guidText(entry.ownClass) + ": " + entry.description);
+
+    const std::string progId = entry.progId;
+    const auto named = readText(progId + "\\CLSID");
+    if (!named || *named == guidText(entry.ownClass)) {
+        writeText(progId, entry.description);
+        writeText(progId + "\\CLSID", guidText(entry.ownClass));
+        writeText(own + "\\ProgID", progId);
+        report.push_back(progId + ": registered for the stand-in");
+    } else {
+        report.push_back(progId + ": left to the installed application (class " + *named +
+                         "); the stand-in serves that class while it runs");
+    }
+    registerTypeLibrary(image, report);
+    return report;
+}
+
+std::vector<std::string> unregisterServer(const ServerEntry& entry, const std::wstring& image) {
+    std::vector<std::string> report;
+    const std::string progId = entry.progId;
+    if (readText(progId + "\\CLSID") == guidText(entry.ownClass)) {
+        removeTree(progId);
+        report.push_back(progId + ": removed");
+    }
+    removeTree(classKey(entry.ownClass));
+    report.push_back("class " + guidText(entry.ownClass) + ": removed");
+    unregisterTypeLibrary(entry, image, report);
+    return report;
+}
+
+}  // namespace standin::servers

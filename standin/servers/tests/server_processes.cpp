@@ -1,0 +1,253 @@
+#include "standin/servers/tests/server_processes.h"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "automation/com/com_ptr.h"
+#include "automation/com/failure.h"
+#include "automation/com/result.h"
+#include "automation/com/text.h"
+#include "points/failure.h"
+#include "standin/com/class_ids.h"
+
+namespace servertest {
+
+namespace {
+
+using automation::com::ComPtr;
+using automation::com::Dispatch;
+
+constexpr DWORD kProcessBoundMs = 30'000;
+
+std::wstring beside(const char* name) {
+    // The build puts the test and the servers into folders it names; see the CMake file.
+    return automation::com::toWide(std::string(CMM_POINTS_SERVER_DIR) + "/" + name);
+}
+
+// The running object table may still hold the entry of a server that was just killed, until the
+// system notices; a live one is found within a few seconds.
+Dispatch activeControl(const CLSID& clsid, const char* which) {
+    const std::string member = std::string(which) + " control";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        ComPtr<IUnknown> running;
+        const HRESULT found = GetActiveObject(clsid, nullptr, running.receive());
+        ComPtr<IDispatch> control = running.query<IDispatch>(IID_IDispatch);
+        if (control) return Dispatch(std::move(control));
+        if (std::chrono::steady_clock::now() >= deadline) {
+            automation::com::check(found, member, "the server is not running");
+            throw points::Failure(member + " is not automatable");
+        }
+        Sleep(100);
+    }
+}
+
+std::vector<std::string> freshClasses;
+
+}  // namespace
+
+void ServerProcesses::serveMeasurementUnderAFreshClass() {
+    CLSID fresh = standin::com::kMeasurementServerClass;
+    fresh.Data4[7] = static_cast<unsigned char>(0x40 + freshClasses.size());
+    const std::string id = automation::com::guidText(fresh);
+    writeClassesText("CLSID\\" + id + "\\LocalServer32",
+                     "\"" + automation::com::toUtf8(measurementImage()) + "\"");
+    writeClassesText("pcdlrn.application\\CLSID", id);
+    freshClasses.push_back(id);
+}
+
+void ServerProcesses::restoreMeasurementClass() {
+    if (freshClasses.empty()) return;
+    writeClassesText("pcdlrn.application\\CLSID",
+                     automation::com::guidText(standin::com::kMeasurementServerClass));
+    for (const auto& id : freshClasses) removeClassesKey("CLSID\\" + id);
+    freshClasses.clear();
+}
+
+void ServerProcesses::writeClassesText(const std::string& path, const std::string& value,
+                                       const char* name) {
+    const std::wstring wide = automation::com::toWide(value);
+    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
+                    name ? wideName.c_str() : nullptr, REG_SZ, wide.c_str(),
+                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
+std::string ServerProcesses::readClassesText(const std::string& path, const char* name) {
+    wchar_t buffer[512];
+    DWORD size = sizeof buffer;
+    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
+    if (RegGetValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
+                     name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return "(none)";
+    return automation::com::toUtf8(buffer);
+}
+
+void ServerProcesses::removeClassesKey(const std::string& path) {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
+}
+
+std::wstring ServerProcesses::measurementImage() { return beside("measurement_standin.exe"); }
+std::wstring ServerProcesses::cadImage() { return beside("cad_standin.exe"); }
+
+DWORD ServerProcesses::run(const std::wstring& image, const std::wstring& argument) {
+    std::wstring line = L"\"" + image + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(image.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << automation::com::toUtf8(image);
+        return ~DWORD{0};
+    }
+    DWORD code = ~DWORD{0};
+    if (WaitForSingleObject(process.hProcess, kProcessBoundMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    else
+        ADD_FAILURE() << automation::com::toUtf8(line) << " did not end";
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+void ServerProcesses::registerBoth() {
+    EXPECT_EQ(run(measurementImage(), L"/regserver"), 0u);
+    EXPECT_EQ(run(cadImage(), L"/regserver"), 0u);
+}
+
+void ServerProcesses::unregisterBoth() {
+    restoreMeasurementClass();
+    EXPECT_EQ(run(measurementImage(), L"/unregserver"), 0u);
+    EXPECT_EQ(run(cadImage(), L"/unregserver"), 0u);
+}
+
+ServerProcesses::~ServerProcesses() {
+    if (cadRunning()) quitCad();
+    if (cad_.hProcess) {
+        CloseHandle(cad_.hThread);
+        CloseHandle(cad_.hProcess);
+    }
+}
+
+void ServerProcesses::startCad() {
+    ASSERT_FALSE(cadRunning());
+    if (cad_.hProcess) {
+        CloseHandle(cad_.hThread);
+        CloseHandle(cad_.hProcess);
+    }
+    cad_ = {};
+    std::wstring line = L"\"" + cadImage() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessW(cadImage().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &cad_));
+    // Ready once its control object is in the running object table, which it puts there last.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        ComPtr<IUnknown> running;
+        if (SUCCEEDED(GetActiveObject(standin::com::kCadControlClass, nullptr, running.receive())))
+            return;
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the CAD stand-in did not start";
+        ASSERT_TRUE(cadRunning()) << "the CAD stand-in ended at start";
+        Sleep(50);
+    }
+}
+
+bool ServerProcesses::cadRunning() const {
+    return cad_.hProcess && WaitForSingleObject(cad_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void ServerProcesses::quitCad() {
+    try {
+        cadControl().callByName("Quit");
+    } catch (const points::Failure&) {
+        // Ended already, or no longer answering: it is killed below.
+    }
+    if (WaitForSingleObject(cad_.hProcess, kProcessBoundMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the CAD stand-in did not close";
+        killCad();
+    }
+}
+
+void ServerProcesses::killCad() {
+    TerminateProcess(cad_.hProcess, 9);
+    WaitForSingleObject(cad_.hProcess, kProcessBoundMs);
+}
+
+DWORD ServerProcesses::measurementProcess() {
+    automation::com::Variant id = measurementControl().getByName("ProcessId");
+    return static_cast<DWORD>(id.get().lVal);
+}
+
+void ServerProcesses::killMeasurement() {
+    const DWORD id = measurementProcess();
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    ASSERT_NE(process, nullptr);
+    TerminateProcess(process, 9);
+    WaitForSingleObject(process, kProcessBoundMs);
+    CloseHandle(process);
+}
+
+bool ServerProcesses::endsWithin(DWORD processId, std::chrono::milliseconds bound) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return true;  // gone already
+    const bool ended =
+        WaitForSingleObject(process, static_cast<DWORD>(bound.count())) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+Dispatch ServerProcesses::cadControl() {
+    return activeControl(standin::com::kCadControlClass, "CAD");
+}
+
+Dispatch ServerProcesses::measurementControl() {
+    return activeControl(standin::com::kMeasurementControlClass, "measurement");
+}
+
+std::vector<std::string> ServerProcesses::cadDrawing() {
+    const automation::Value text = automation::com::toValue(cadControl().getByName("Drawing"));
+    std::vector<std::string> lines;
+    std::istringstream in(std::get<std::string>(text.storage()));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void withinBound(std::chrono::seconds bound, const char* what, void (*body)(void*), void* context) {
+    std::mutex m;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(m);
+        if (!done.wait_for(lock, bound, [&] { return finished; })) {
+            std::fprintf(stderr, "%s did not return within %lld s: a hang\n", what,
+                         static_cast<long long>(bound.count()));
+            std::fflush(stderr);
+            TerminateProcess(GetCurrentProcess(), 3);
+        }
+    });
+    struct Release {
+        std::mutex& m;
+        std::condition_variable& done;
+        bool& finished;
+        std::thread& watchdog;
+        ~Release() {
+            {
+                std::lock_guard lock(m);
+                finished = true;
+            }
+            done.notify_one();
+            watchdog.join();
+        }
+    } release{m, done, finished, watchdog};
+    body(context);
+}
+
+}  // namespace servertest
