@@ -36,6 +36,22 @@ struct PressFixture {
         form.features.push_back({id, false});
     }
 
+    // The scene the presses through COM are compared on: a part box (0..10)^3 in group "PART"
+    // (unless left out) and the features F1, F3, F5 and F7; F3's last point lies just above the
+    // box, within reach of a tolerance sphere.
+    void addComparisonScene(bool withPart = true) {
+        if (withPart) {
+            DrawnEntity part;
+            part.kind = EntityKind::Solid;
+            part.shape = geometry::Box{{0, 0, 0}, {10, 10, 10}};
+            cad->drawing.defineGroup("PART", {cad->drawing.add(part)});
+        }
+        addFeature("F1", {{9, 9, 9}});
+        addFeature("F3", {{1, 2, 3}, {4, 5, 6}, {5, 5, 10.45}});
+        addFeature("F5", {{9, 9, 9}});
+        addFeature("F7", {{-1.5, 20, 3.25}, {20, 20, 20}});
+    }
+
     void press() { app::sendToAcad(form, cmmConnector, cadConnector, state); }
 
     std::vector<std::string> lines() const {

@@ -127,19 +127,7 @@ std::vector<std::string> describeDrawing(const PressFixture& p) {
 // press on the embedded stand-ins in memory.
 class WindowPressTest : public WindowTest {
   protected:
-    // A part box (0..10)^3 in group "PART" and four features, in both fixtures.
-    static void prepare(PressFixture& p, bool withPart = true) {
-        if (withPart) {
-            DrawnEntity part;
-            part.kind = EntityKind::Solid;
-            part.shape = standin::geometry::Box{{0, 0, 0}, {10, 10, 10}};
-            p.cad->drawing.defineGroup("PART", {p.cad->drawing.add(part)});
-        }
-        p.addFeature("F1", {{9, 9, 9}});
-        p.addFeature("F3", {{1, 2, 3}, {4, 5, 6}, {5, 5, 10.45}});
-        p.addFeature("F5", {{9, 9, 9}});
-        p.addFeature("F7", {{-1.5, 20, 3.25}, {20, 20, 20}});
-    }
+    static void prepare(PressFixture& p, bool withPart = true) { p.addComparisonScene(withPart); }
 
     void pressBoth(const Settings& settings, bool withPart = true) {
         prepare(f, withPart);

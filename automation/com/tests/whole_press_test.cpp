@@ -5,7 +5,6 @@
 namespace comtest {
 namespace {
 
-using standin::DrawnEntity;
 using standin::EntityKind;
 using standin::testing::PressFixture;
 using view::CheckBox;
@@ -13,16 +12,9 @@ using view::OptionButton;
 using view::TextBox;
 
 // The same inputs for the press through COM and for the reference press on the embedded
-// stand-ins: a part box (0..10)^3 in group "PART", four features, F3 and F7 selected.
+// stand-ins: the comparison scene with F3 and F7 selected.
 void prepare(PressFixture& p) {
-    DrawnEntity part;
-    part.kind = EntityKind::Solid;
-    part.shape = standin::geometry::Box{{0, 0, 0}, {10, 10, 10}};
-    p.cad->drawing.defineGroup("PART", {p.cad->drawing.add(part)});
-    p.addFeature("F1", {{9, 9, 9}});
-    p.addFeature("F3", {{1, 2, 3}, {4, 5, 6}, {5, 5, 10.45}});
-    p.addFeature("F5", {{9, 9, 9}});
-    p.addFeature("F7", {{-1.5, 20, 3.25}, {20, 20, 20}});
+    p.addComparisonScene();
     p.form.selectFeatures({1, 3});
     p.form.texts[TextBox::Text3] = "0.1";
 }
