@@ -31,7 +31,10 @@ std::string number(double value) {
 
 std::string numbers(const double* values, std::size_t count) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) text += (i ? " " : "") + number(values[i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i) text += ' ';
+        text += number(values[i]);
+    }
     return text;
 }
 

@@ -20,7 +20,7 @@ std::string exceptionText(EXCEPINFO& info) {
         text = toUtf8({info.bstrDescription, SysStringLen(info.bstrDescription)});
     if (info.scode != 0) {
         if (!text.empty()) text += " ";
-        text += "[" + describeResult(info.scode) + "]";
+        text.append("[").append(describeResult(info.scode)).append("]");
     }
     SysFreeString(info.bstrSource);
     SysFreeString(info.bstrDescription);
