@@ -135,6 +135,14 @@ void unregisterTypeLibrary(const ServerEntry& entry, const std::wstring& image,
     report.push_back("type library: removed");
 }
 
+// An executable's path in quotes, as a LocalServer32 entry names it (a path may hold blanks).
+std::string quotedPath(const std::wstring& image) {
+    std::string quoted = "\"";
+    quoted += toUtf8(image);
+    quoted += '"';
+    return quoted;
+}
+
 }  // namespace
 
 std::wstring thisImage() {
@@ -154,7 +162,7 @@ std::vector<std::string> registerServer(const ServerEntry& entry, const std::wst
     const std::string own = classKey(entry.ownClass);
     writeText(own, entry.description);
     writeText(own, toUtf8(image), kImageValue);
-    if (entry.localServer) writeText(own + "\\LocalServer32", "\"" + toUtf8(image) + "\"");
+    if (entry.localServer) writeText(own + "\\LocalServer32", quotedPath(image));
     report.push_back("class " + guidText(entry.ownClass) + ": " + entry.description);
 
     const std::string progId = entry.progId;

@@ -185,7 +185,8 @@ int main() {
                 [&] { cmmServer.control().calls = cadServer.control().calls = {}; },
                 [&](int n) {
                     for (int i = 0; i < n; ++i)
-                        measurement->commands.push_back({"P" + std::to_string(i), "P", {}});
+                        measurement->commands.push_back(
+                            {std::string("P").append(std::to_string(i)), "P", {}});
                 },
                 [&] { addScansTo(*measurement); });
         }
@@ -199,7 +200,8 @@ int main() {
         reportCalls(
             cmm, cad, bothCounts, resetBoth,
             [](int n) {
-                for (int i = 0; i < n; ++i) addFeature("P" + std::to_string(i), 0);
+                for (int i = 0; i < n; ++i)
+                    addFeature(std::string("P").append(std::to_string(i)), 0);
             },
             [] {
                 addFeature("F9001", kCountedPoints);

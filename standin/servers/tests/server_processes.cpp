@@ -55,8 +55,9 @@ void ServerProcesses::serveMeasurementUnderAFreshClass() {
     CLSID fresh = standin::com::kMeasurementServerClass;
     fresh.Data4[7] = static_cast<unsigned char>(0x40 + freshClasses.size());
     const std::string id = automation::com::guidText(fresh);
-    writeClassesText("CLSID\\" + id + "\\LocalServer32",
-                     "\"" + automation::com::toUtf8(measurementImage()) + "\"");
+    writeClassesText(
+        "CLSID\\" + id + "\\LocalServer32",
+        std::string("\"").append(automation::com::toUtf8(measurementImage())).append("\""));
     writeClassesText("pcdlrn.application\\CLSID", id);
     freshClasses.push_back(id);
 }
