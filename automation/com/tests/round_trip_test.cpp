@@ -86,7 +86,8 @@ TEST_F(RoundTripTest, StartUpCostsFourRequestsAndTwoChecksPerCommand) {
     Calls counted[2];
     for (int n : {1, 11}) {
         f.cmm->commands.clear();
-        for (int i = 0; i < n; ++i) f.cmm->commands.push_back({"F" + std::to_string(i), "F", {}});
+        for (int i = 0; i < n; ++i)
+            f.cmm->commands.push_back({std::string("F").append(std::to_string(i)), "F", {}});
         f.form = view::MemoryForm();
         reset();
         startUp();
