@@ -1,7 +1,7 @@
 #include "app/backends.h"
-#include "automation/com/apartment.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cmm_connector.h"
+#include "com/apartment.h"
+#include "com/cad_connector.h"
+#include "com/cmm_connector.h"
 
 namespace app {
 
@@ -9,9 +9,9 @@ Backends makeBackends() {
     Backends backends;
     // COM for the window's thread, kept until the window and its links to both applications are
     // gone (the window is destroyed before the backends).
-    backends.extras = std::make_shared<automation::com::Apartment>();
-    backends.cmm = std::make_unique<automation::com::CmmConnector>();
-    backends.cad = std::make_unique<automation::com::CadConnector>();
+    backends.extras = std::make_shared<::com::Apartment>();
+    backends.cmm = std::make_unique<::com::CmmConnector>();
+    backends.cad = std::make_unique<::com::CadConnector>();
     return backends;
 }
 

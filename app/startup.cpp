@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "automation/value.h"
-#include "points/failure.h"
 #include "points/number_text.h"
+#include "points/program_failure.h"
 #include "view/reports.h"
 
 namespace app {
@@ -40,7 +40,7 @@ void startUp(view::FormView& form, cmm::Connector& connector, WindowState& state
         state.probeRadius = automation::toDouble(oldBasic->getProbeRadius(), locale);
 
         const double diameter = state.probeRadius + state.probeRadius;
-        if (!std::isfinite(diameter)) throw points::Failure("the probe diameter overflows");
+        if (!std::isfinite(diameter)) throw points::ProgramFailure("the probe diameter overflows");
         form.setText(view::TextBox::Text1, points::fixedSixText(diameter, locale));
 
         const std::int16_t count = automation::toInt16(commandsOf(application)->count(), locale);

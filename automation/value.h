@@ -5,8 +5,8 @@
 #include <string>
 #include <variant>
 
-#include "points/failure.h"
 #include "points/number_text.h"
+#include "points/program_failure.h"
 
 namespace automation {
 
@@ -49,8 +49,8 @@ class Value {
 };
 
 // The program's conversions of a result, applied where it takes a value as text, double or
-// integer. Each throws points::Failure when the value cannot be converted or does not fit: Null
-// and any object (a null one too) are neither number nor text; Empty is 0 and the empty text.
+// integer. Each throws points::ProgramFailure when the value cannot be converted or does not fit:
+// Null and any object (a null one too) are neither number nor text; Empty is 0 and the empty text.
 std::string toText(const Value& value, const points::NumberLocale& locale);
 double toDouble(const Value& value, const points::NumberLocale& locale);
 std::int16_t toInt16(const Value& value, const points::NumberLocale& locale);
@@ -61,7 +61,7 @@ template <class T>
 std::shared_ptr<T> toObject(const Value& value) {
     const auto* object = std::get_if<ObjectPtr>(&value.storage());
     std::shared_ptr<T> typed = object ? std::dynamic_pointer_cast<T>(*object) : nullptr;
-    if (!typed) throw points::Failure("result is not an object of the expected kind");
+    if (!typed) throw points::ProgramFailure("result is not an object of the expected kind");
     return typed;
 }
 

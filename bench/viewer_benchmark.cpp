@@ -17,10 +17,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/viewer/drawing_renderer.h"
-#include "app/viewer/marker_colours.h"
-#include "app/viewer/view_camera.h"
 #include "standin/cad.h"
+#include "standin/viewer/drawing_renderer.h"
+#include "standin/viewer/marker_colours.h"
+#include "standin/viewer/view_camera.h"
 
 namespace {
 
@@ -57,11 +57,11 @@ const standin::Drawing& largestPress() {
     return state.drawing;
 }
 
-app::ViewCamera fittedCamera(app::ViewCamera::View view) {
-    app::ViewCamera camera;
+standin::viewer::ViewCamera fittedCamera(standin::viewer::ViewCamera::View view) {
+    standin::viewer::ViewCamera camera;
     camera.setView(view);
     camera.setViewport(kFrame);
-    camera.fit(app::extentOf(largestPress()));
+    camera.fit(standin::viewer::extentOf(largestPress()));
     return camera;
 }
 
@@ -70,9 +70,10 @@ void reportFrames(benchmark::State& state) {
     state.counters["entities"] = static_cast<double>(largestPress().entities().size());
 }
 
-void renderFrames(benchmark::State& state, app::ViewCamera camera, double turnPerFrame) {
+void renderFrames(benchmark::State& state, standin::viewer::ViewCamera camera,
+                  double turnPerFrame) {
     const standin::Drawing& drawing = largestPress();
-    app::DrawingRenderer renderer;
+    standin::viewer::DrawingRenderer renderer;
     QImage image(kFrame, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         camera.orbit(turnPerFrame, 0);
@@ -83,25 +84,26 @@ void renderFrames(benchmark::State& state, app::ViewCamera camera, double turnPe
 }
 
 void BM_TopView(benchmark::State& state) {
-    renderFrames(state, fittedCamera(app::ViewCamera::View::Top), 0);
+    renderFrames(state, fittedCamera(standin::viewer::ViewCamera::View::Top), 0);
 }
 BENCHMARK(BM_TopView)->Unit(benchmark::kMillisecond);
 
 void BM_OrbitingIsometric(benchmark::State& state) {
-    renderFrames(state, fittedCamera(app::ViewCamera::View::Isometric), 2.0);
+    renderFrames(state, fittedCamera(standin::viewer::ViewCamera::View::Isometric), 2.0);
 }
 BENCHMARK(BM_OrbitingIsometric)->Unit(benchmark::kMillisecond);
 
 void BM_OrbitingZoomedIn(benchmark::State& state) {
-    app::ViewCamera camera = fittedCamera(app::ViewCamera::View::Isometric);
+    standin::viewer::ViewCamera camera = fittedCamera(standin::viewer::ViewCamera::View::Isometric);
     camera.zoomAbout(QPointF(300, 300), 8.0);
     renderFrames(state, camera, 2.0);
 }
 BENCHMARK(BM_OrbitingZoomedIn)->Unit(benchmark::kMillisecond);
 
 void BM_MarkerUnderPointer(benchmark::State& state) {
-    const app::ViewCamera camera = fittedCamera(app::ViewCamera::View::Isometric);
-    app::DrawingRenderer renderer;
+    const standin::viewer::ViewCamera camera =
+        fittedCamera(standin::viewer::ViewCamera::View::Isometric);
+    standin::viewer::DrawingRenderer renderer;
     for (auto _ : state)
         benchmark::DoNotOptimize(renderer.markerAt(largestPress(), camera, QPointF(500, 350)));
     reportFrames(state);
@@ -145,7 +147,7 @@ class GlMarkers {
         std::vector<float> vertices;
         for (const auto& entity : largestPress().entities()) {
             if (entity->kind != EntityKind::Sphere) continue;
-            const QColor c = app::markerColour(entity->markCode);
+            const QColor c = standin::viewer::markerColour(entity->markCode);
             vertices.insert(vertices.end(), {float(entity->centre[0]), float(entity->centre[1]),
                                              float(entity->centre[2]), c.redF(), c.greenF(),
                                              c.blueF(), 1.0f, float(entity->radius)});
@@ -157,7 +159,7 @@ class GlMarkers {
         return {};
     }
 
-    void frame(const app::ViewCamera& camera, bool readBack) {
+    void frame(const standin::viewer::ViewCamera& camera, bool readBack) {
         frame_->bind();
         gl_->glViewport(0, 0, kFrame.width(), kFrame.height());
         gl_->glClearColor(1, 1, 1, 1);
@@ -166,8 +168,8 @@ class GlMarkers {
         gl_->glEnable(0x8642);  // program point size
         gl_->glEnable(0x8861);  // point sprites, for gl_PointCoord in a compatibility context
         program_.bind();
-        const app::Vec3 &r = camera.right(), &u = camera.up(), &t = camera.toward();
-        const app::Vec3& c = camera.centre();
+        const standin::viewer::Vec3 &r = camera.right(), &u = camera.up(), &t = camera.toward();
+        const standin::viewer::Vec3& c = camera.centre();
         const float sx = float(2 * camera.scale() / kFrame.width());
         const float sy = float(2 * camera.scale() / kFrame.height());
         const float sz = float(1e-3);
@@ -212,7 +214,7 @@ void glFrames(benchmark::State& state, bool readBack) {
         state.SkipWithError(failed.toStdString().c_str());
         return;
     }
-    app::ViewCamera camera = fittedCamera(app::ViewCamera::View::Isometric);
+    standin::viewer::ViewCamera camera = fittedCamera(standin::viewer::ViewCamera::View::Isometric);
     for (auto _ : state) {
         camera.orbit(2.0, 0);
         gl.frame(camera, readBack);

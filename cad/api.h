@@ -10,7 +10,7 @@
 
 // What the program asks of the CAD application. Results arrive as automation values and are
 // taken with automation::toObject / toDouble; a result of the wrong kind is a failure. Each call
-// throws points::Failure when the application refuses it.
+// throws points::ProgramFailure when the application refuses it.
 namespace cad {
 
 using automation::Value;

@@ -55,7 +55,7 @@ void ToleranceCheck::checkPoint(const Point3& centre, double probeRadius) {
 }
 
 std::shared_ptr<Solid> ToleranceCheck::addSphere(const Point3& centre, double radius) {
-    if (!std::isfinite(radius)) throw points::Failure("arithmetic overflow");
+    if (!std::isfinite(radius)) throw points::ProgramFailure("arithmetic overflow");
     auto modelSpace = automation::toObject<ModelSpace>(document_.modelSpace());
     return automation::toObject<Solid>(modelSpace->addSphere(centre, radius));
 }

@@ -7,7 +7,7 @@
 
 // What the program asks of the measurement application. Every result arrives as an automation
 // value; the program converts it (automation::toText, toObject, ...) where it relies on a kind.
-// Each call throws points::Failure when the application refuses it.
+// Each call throws points::ProgramFailure when the application refuses it.
 namespace cmm {
 
 using automation::Value;

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "fuzz/fuzz_input.h"
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ void writtenTextReadsBack(double value, const points::NumberLocale& locale) {
         bool refused = false;
         try {
             points::numberText(value, locale);
-        } catch (const points::Failure&) {
+        } catch (const points::ProgramFailure&) {
             refused = true;
         }
         fuzz::require(refused, "a non-finite value is refused by the writer");
@@ -27,7 +27,7 @@ void writtenTextReadsBack(double value, const points::NumberLocale& locale) {
     double back = 0;
     try {
         back = points::parseNumber(text, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         fuzz::violated("a written text reads back", text);
     }
     fuzz::require(points::numberText(back, locale) == text, "the text read back is written alike",
@@ -42,7 +42,7 @@ void writtenTextReadsBack(double value, const points::NumberLocale& locale) {
                   fixed);
     try {
         points::parseNumber(fixed, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         fuzz::violated("a #0.000000 text reads back", fixed);
     }
 }
@@ -51,7 +51,7 @@ void readTextIsFinite(const std::string& text, const points::NumberLocale& local
     double value = 0;
     try {
         value = points::parseNumber(text, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         return;
     }
     fuzz::require(std::isfinite(value), "a text read as a number is finite", text);

@@ -3,15 +3,15 @@
 #include <cmath>
 
 #include "fuzz/fuzz_input.h"
-#include "points/failure.h"
 #include "points/point_line.h"
+#include "points/program_failure.h"
 
 namespace {
 
 points::Point3 readBack(const std::string& line, const points::NumberLocale& locale) {
     try {
         return points::parsePointLine(line, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         fuzz::violated("a written point line reads back", line);
     }
 }
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     points::Point3 point;
     try {
         point = points::parsePointLine(line, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         return 0;
     }
     for (double v : point) fuzz::require(std::isfinite(v), "a line reads as finite numbers", line);

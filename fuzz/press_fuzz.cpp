@@ -125,7 +125,7 @@ bool isMachineName(const std::string& status, const MachineName& name,
     if (!name.answer) return false;
     try {
         return status == automation::toText(*name.answer, locale);
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         return false;
     }
 }
@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& line : lines) {
         try {
             points::parsePointLine(line, f.form.numberLocale);
-        } catch (const points::Failure&) {
+        } catch (const points::ProgramFailure&) {
             fuzz::violated("every point line reads back", line);
         }
     }

@@ -13,7 +13,7 @@ bool refuses(Convert&& convert) {
     try {
         convert();
         return false;
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         return true;
     }
 }

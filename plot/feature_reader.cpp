@@ -69,7 +69,8 @@ class FeatureRun {
 
         if (spline()) {
             steps_.run([&] {
-                if (pointCount < 1) throw points::Failure("a spline needs at least one point");
+                if (pointCount < 1)
+                    throw points::ProgramFailure("a spline needs at least one point");
                 // Sized in full width, so features beyond 10,922 points get their own array too.
                 spline_.points.assign(3 * static_cast<std::size_t>(pointCount), 0.0);
             });
@@ -78,7 +79,7 @@ class FeatureRun {
     }
 
     cmm::CommandCollection& commandsOrFail() {
-        if (!commands_) throw points::Failure("no command collection");
+        if (!commands_) throw points::ProgramFailure("no command collection");
         return *commands_;
     }
 

@@ -22,7 +22,7 @@ double coordinate(cmm::PointObject& point, cmm::Axis axis, const points::NumberL
 
 // An overflowing or invalid result fails its step instead of writing an unusable coordinate.
 double checked(double value) {
-    if (!std::isfinite(value)) throw points::Failure("arithmetic overflow");
+    if (!std::isfinite(value)) throw points::ProgramFailure("arithmetic overflow");
     return value;
 }
 

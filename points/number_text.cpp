@@ -7,7 +7,7 @@
 #include <limits>
 #include <system_error>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace points {
 
@@ -29,7 +29,7 @@ Decimal roundedDecimal(double value) {
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                             std::chars_format::scientific, kSignificantDigits - 1);
-    if (error != std::errc()) throw Failure("number cannot be written as text");
+    if (error != std::errc()) throw ProgramFailure("number cannot be written as text");
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
 
     Decimal decimal;
@@ -107,7 +107,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::string numberText(double value, const NumberLocale& locale) {
-    if (!std::isfinite(value)) throw Failure("number is not finite");
+    if (!std::isfinite(value)) throw ProgramFailure("number is not finite");
     if (value == 0.0) return "0";
     const Decimal decimal = roundedDecimal(value);
     if (decimal.exponent > kLargestPlainExponent || decimal.exponent < kSmallestPlainExponent) {
@@ -118,7 +118,7 @@ std::string numberText(double value, const NumberLocale& locale) {
 
 double parseNumber(std::string_view text, const NumberLocale& locale) {
     const auto fail = [&]() -> double {
-        throw Failure("\"" + std::string(text) + "\" is not a number");
+        throw ProgramFailure("\"" + std::string(text) + "\" is not a number");
     };
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -183,11 +183,11 @@ double parseNumber(std::string_view text, const NumberLocale& locale) {
 }
 
 std::string fixedSixText(double value, const NumberLocale& locale) {
-    if (!std::isfinite(value)) throw Failure("number is too large to show");
+    if (!std::isfinite(value)) throw ProgramFailure("number is too large to show");
     char buffer[400];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    if (error != std::errc()) throw Failure("number is too large to show");
+    if (error != std::errc()) throw ProgramFailure("number is too large to show");
     std::string text(buffer, end);
     // A negative value keeps its sign even when it rounds to zero; zero itself (also -0) has none.
     if (value == 0.0 && text[0] == '-') text.erase(0, 1);

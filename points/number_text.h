@@ -16,7 +16,8 @@ struct NumberLocale {
 std::string numberText(double value, const NumberLocale& locale);
 
 // Strict text to double: the whole text must be a number (blanks around it allowed, sign,
-// decimal separator, exponent). Empty text, trailing junk or an out-of-range value throw Failure.
+// decimal separator, exponent). Empty text, trailing junk or an out-of-range value throw
+// ProgramFailure.
 double parseNumber(std::string_view text, const NumberLocale& locale);
 
 // The pattern "#0.000000": at least one digit before the separator, exactly six after it.

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace points {
 
@@ -20,7 +20,7 @@ std::ptrdiff_t findLetter(std::string_view line, std::ptrdiff_t start, char lett
 // The characters from 1-based `start`, at most `length` of them; a start past the end gives
 // nothing, a negative length is refused.
 std::string_view piece(std::string_view line, std::ptrdiff_t start, std::ptrdiff_t length) {
-    if (start < 1 || length < 0) throw Failure("invalid argument");
+    if (start < 1 || length < 0) throw ProgramFailure("invalid argument");
     const auto from = static_cast<std::size_t>(start - 1);
     if (from >= line.size()) return {};
     return line.substr(from, static_cast<std::size_t>(length));

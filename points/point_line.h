@@ -16,7 +16,7 @@ std::string formatPointLine(double x, double y, double z, const NumberLocale& lo
 // Reads a point line back by character positions: the X text runs from the third character up to
 // the first Y (either case), the Y text from two after the Y up to one character before the next
 // Z, the Z text from two after that Z to the end. A missing Y or Z, or a text that is not a
-// number, throws Failure.
+// number, throws ProgramFailure.
 Point3 parsePointLine(std::string_view line, const NumberLocale& locale);
 
 }  // namespace points

@@ -1,6 +1,6 @@
 #include "points/point_list.h"
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace points {
 
@@ -8,7 +8,7 @@ void PointList::clear() { lines_.clear(); }
 
 void PointList::append(std::string line) {
     if (lines_.size() >= static_cast<std::size_t>(kMaxLines)) {
-        throw Failure("the point list is full");
+        throw ProgramFailure("the point list is full");
     }
     lines_.push_back(std::move(line));
 }
@@ -16,7 +16,7 @@ void PointList::append(std::string line) {
 std::int16_t PointList::count() const { return static_cast<std::int16_t>(lines_.size()); }
 
 const std::string& PointList::lineAt(std::int16_t index) const {
-    if (index < 0 || index >= count()) throw Failure("no point line at this index");
+    if (index < 0 || index >= count()) throw ProgramFailure("no point line at this index");
     return lines_[static_cast<std::size_t>(index)];
 }
 

@@ -13,10 +13,10 @@ class PointList {
     static constexpr std::int16_t kMaxLines = 32767;
 
     void clear();
-    // Throws Failure when the list is full; the lines already held stay.
+    // Throws ProgramFailure when the list is full; the lines already held stay.
     void append(std::string line);
     std::int16_t count() const;
-    // Throws Failure for an index outside 0 .. count - 1.
+    // Throws ProgramFailure for an index outside 0 .. count - 1.
     const std::string& lineAt(std::int16_t index) const;
 
   private:

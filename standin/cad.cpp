@@ -1,6 +1,6 @@
 #include "standin/cad.h"
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 #include "standin/cad_proxies.h"
 
 namespace standin {
@@ -9,7 +9,7 @@ CadConnector::CadConnector(std::shared_ptr<CadState> state) : state_(std::move(s
 
 cad::Value CadConnector::attach() {
     if (auto answer = state_->faults.call(CadOperation::Attach)) return *answer;
-    if (!state_->running) throw points::Failure("no CAD application is running");
+    if (!state_->running) throw points::ProgramFailure("no CAD application is running");
     return std::make_shared<cad_proxy::ApplicationProxy>(state_);
 }
 
@@ -17,7 +17,7 @@ namespace cad_proxy {
 
 std::optional<cad::Value> enter(CadState& state, CadOperation op) {
     auto answer = state.faults.call(op);
-    if (!state.running) throw points::Failure("the CAD application is no longer running");
+    if (!state.running) throw points::ProgramFailure("the CAD application is no longer running");
     return answer;
 }
 

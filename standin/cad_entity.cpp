@@ -1,7 +1,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 #include "standin/cad_proxies.h"
 
 namespace standin::cad_proxy {
@@ -30,7 +30,8 @@ bool isSolid(EntityKind kind) {
 }  // namespace
 
 DrawnEntity& EntityHandle::live() const {
-    if (entity_->discarded) throw points::Failure("the entity has been erased from the drawing");
+    if (entity_->discarded)
+        throw points::ProgramFailure("the entity has been erased from the drawing");
     return *entity_;
 }
 
@@ -57,15 +58,16 @@ cad::Value EntityHandle::checkInterferenceOfEntity(const std::shared_ptr<cad::En
     if (auto answer = enter(*state_, CadOperation::CheckInterference)) return *answer;
     const DrawnEntity& self = live();
     if (!isSolid(self.kind) || !self.shape)
-        throw points::Failure("interference is checked on a solid only");
+        throw points::ProgramFailure("interference is checked on a solid only");
     const auto* handle = dynamic_cast<const EntityHandle*>(other.get());
     if (!handle || handle->state_ != state_)
-        throw points::Failure("interference is checked against an entity of this drawing only");
+        throw points::ProgramFailure(
+            "interference is checked against an entity of this drawing only");
     const DrawnEntity& sphereEntity = handle->live();
     const auto* sphere =
         sphereEntity.shape ? std::get_if<geometry::Sphere>(&*sphereEntity.shape) : nullptr;
     if (sphereEntity.kind != EntityKind::Sphere || !sphere)
-        throw points::Failure("interference is checked against a sphere only");
+        throw points::ProgramFailure("interference is checked against a sphere only");
 
     // Without a solid asked for there is nothing to hand back, whatever the outcome.
     if (!createSolid || !geometry::meets(*sphere, *self.shape)) return {};
@@ -82,7 +84,7 @@ cad::Value SolidProxy::measure() {
     if (auto answer = enter(*state(), CadOperation::Measure)) return *answer;
     const DrawnEntity& solid = live();
     if (solid.kind == EntityKind::InterferenceSolid) return solid.volume;
-    if (!solid.shape) throw points::Failure("the solid has no volume to measure");
+    if (!solid.shape) throw points::ProgramFailure("the solid has no volume to measure");
     return ownVolume(*solid.shape);
 }
 

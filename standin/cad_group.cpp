@@ -1,4 +1,4 @@
-#include "points/failure.h"
+#include "points/program_failure.h"
 #include "standin/cad_proxies.h"
 
 namespace standin::cad_proxy {
@@ -6,7 +6,7 @@ namespace standin::cad_proxy {
 cad::Value GroupProxy::entityAt(std::int16_t index) {
     if (auto answer = enter(*state_, CadOperation::EntityAt)) return *answer;
     if (index < 0 || static_cast<std::size_t>(index) >= members_.size())
-        throw points::Failure("the group has no entity at index " + std::to_string(index));
+        throw points::ProgramFailure("the group has no entity at index " + std::to_string(index));
     return entityProxy(state_, members_[static_cast<std::size_t>(index)]);
 }
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 #include "standin/cad_proxies.h"
 
 namespace standin::cad_proxy {
@@ -13,11 +13,11 @@ bool finite(const points::Point3& p) {
 // A CAD application draws nothing of zero or negative size and no point it cannot place.
 void checkMarker(const points::Point3& centre, double radius, const char* what) {
     if (!finite(centre))
-        throw points::Failure(std::string("the CAD application refused a ") + what +
-                              " whose centre is not three numbers");
+        throw points::ProgramFailure(std::string("the CAD application refused a ") + what +
+                                     " whose centre is not three numbers");
     if (!std::isfinite(radius) || radius <= 0.0)
-        throw points::Failure(std::string("the CAD application refused a ") + what + " of radius " +
-                              std::to_string(radius));
+        throw points::ProgramFailure(std::string("the CAD application refused a ") + what +
+                                     " of radius " + std::to_string(radius));
 }
 
 }  // namespace
@@ -47,14 +47,14 @@ cad::Value ModelSpaceProxy::addSpline(const std::vector<double>& points,
                                       const points::Point3& start, const points::Point3& end) {
     if (auto answer = enter(*state_, CadOperation::AddSpline)) return *answer;
     if (points.size() < 6 || points.size() % 3 != 0)
-        throw points::Failure("the CAD application refused a spline point array of " +
-                              std::to_string(points.size()) + " values");
+        throw points::ProgramFailure("the CAD application refused a spline point array of " +
+                                     std::to_string(points.size()) + " values");
     for (double v : points)
         if (!std::isfinite(v))
-            throw points::Failure(
+            throw points::ProgramFailure(
                 "the CAD application refused a spline point that is not a number");
     if (!finite(start) || !finite(end))
-        throw points::Failure(
+        throw points::ProgramFailure(
             "the CAD application refused a spline start or end that is not a number");
     DrawnEntity spline;
     spline.kind = EntityKind::Spline;

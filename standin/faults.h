@@ -20,13 +20,13 @@ class FaultPlan {
     }
     void clear() { faults_.clear(); }
 
-    // Counts the call; throws Failure when it is to fail, returns the answer when one replaces
-    // the real result.
+    // Counts the call; throws ProgramFailure when it is to fail, returns the answer when one
+    // replaces the real result.
     std::optional<automation::Value> call(Operation op) {
         const std::size_t made = calls_[op]++;
         auto it = faults_.find(op);
         if (it == faults_.end() || made < it->second.afterCalls) return std::nullopt;
-        if (!it->second.answer) throw points::Failure("the stand-in refused the call");
+        if (!it->second.answer) throw points::ProgramFailure("the stand-in refused the call");
         return it->second.answer;
     }
 

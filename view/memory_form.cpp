@@ -1,6 +1,6 @@
 #include "view/memory_form.h"
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace view {
 
@@ -50,7 +50,7 @@ bool MemoryForm::featureSelected(std::int16_t index) const {
 }
 
 void MemoryForm::appendFeature(const std::string& id) {
-    if (features.size() >= kMaxItems) throw points::Failure("the feature list is full");
+    if (features.size() >= kMaxItems) throw points::ProgramFailure("the feature list is full");
     features.push_back({id, false});
 }
 

@@ -11,7 +11,7 @@
 
 #include "app/qt/form1.h"
 #include "app/qt/run_program.h"
-#include "app/viewer/drawing_viewer.h"
+#include "standin/viewer/drawing_viewer.h"
 
 int main(int argc, char* argv[]) {
     return app::runProgram(argc, argv, [](app::Form1& form) {
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
                 ->setText(QStringLiteral("0.1"));
             qobject_cast<QPushButton*>(form.control(QStringLiteral("Command2")))->click();
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* viewer = qobject_cast<app::DrawingViewer*>(window))
+                if (auto* viewer = qobject_cast<standin::viewer::DrawingViewer*>(window))
                     viewer->findChild<QAction*>(QStringLiteral("isometricView"))->trigger();
         });
     });

@@ -27,7 +27,7 @@
 #include "app/send_to_acad.h"
 #include "app/startup.h"
 #include "app/unexpected_failure.h"
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace app {
 
@@ -353,7 +353,7 @@ std::int16_t Form1::featureCount() const { return static_cast<std::int16_t>(list
 
 const QListWidgetItem& Form1::featureItem(std::int16_t index) const {
     const QListWidgetItem* item = list2_->item(index);
-    if (!item) throw points::Failure("no such item in the feature list");
+    if (!item) throw points::ProgramFailure("no such item in the feature list");
     return *item;
 }
 
@@ -365,7 +365,7 @@ bool Form1::featureSelected(std::int16_t index) const { return featureItem(index
 
 void Form1::appendFeature(const std::string& id) {
     if (list2_->count() >= points::PointList::kMaxLines) {
-        throw points::Failure("the feature list is full");
+        throw points::ProgramFailure("the feature list is full");
     }
     list2_->addItem(QString::fromStdString(id));
 }

@@ -4,14 +4,14 @@
 #include <QWindow>
 
 #ifdef _WIN32
-#include "automation/keep_on_top.h"
+#include "windows/keep_on_top.h"
 #endif
 
 namespace app {
 
 void keepOnTop(QWidget& window) {
 #ifdef _WIN32
-    automation::keepWindowOnTop(reinterpret_cast<void*>(window.winId()));
+    win::keepWindowOnTop(reinterpret_cast<void*>(window.winId()));
 #else
     const Qt::WindowFlags flags = window.windowFlags() | Qt::WindowStaysOnTopHint;
     if (QWindow* handle = window.windowHandle()) {

@@ -4,10 +4,10 @@
 #include <QWidget>
 
 #include "app/backends.h"
-#include "app/viewer/drawing_viewer.h"
-#include "app/viewer/viewer_placement.h"
 #include "standin/cad.h"
-#include "standin/measurement.h"
+#include "standin/cmm.h"
+#include "standin/viewer/drawing_viewer.h"
+#include "standin/viewer/viewer_placement.h"
 
 namespace app {
 
@@ -24,7 +24,7 @@ class ViewerHolder {
 
     void show() {
         if (!viewer_) {
-            viewer_ = new DrawingViewer(drawing_);
+            viewer_ = new standin::viewer::DrawingViewer(drawing_);
             viewer_->setAttribute(Qt::WA_QuitOnClose, false);
             placeBesideForm();
         }
@@ -46,7 +46,7 @@ class ViewerHolder {
                 formInside.left() - formFrame.left(), formInside.top() - formFrame.top(),
                 formFrame.right() - formInside.right(), formFrame.bottom() - formInside.bottom());
             const QSize decorations(frame.left() + frame.right(), frame.top() + frame.bottom());
-            const QRect placed = placeBeside(
+            const QRect placed = standin::viewer::placeBeside(
                 formFrame, screen->availableGeometry(), viewer_->size() + decorations,
                 viewer_->minimumSizeHint().expandedTo(viewer_->minimumSize()) + decorations);
             viewer_->setGeometry(placed.marginsRemoved(frame));
@@ -55,13 +55,13 @@ class ViewerHolder {
     }
 
     standin::Drawing& drawing_;
-    DrawingViewer* viewer_ = nullptr;
+    standin::viewer::DrawingViewer* viewer_ = nullptr;
 };
 
 }  // namespace
 
 Backends makeBackends() {
-    auto measurement = std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
+    auto measurement = std::make_shared<standin::CmmState>(standin::demoCmm());
     auto drawing = std::make_shared<standin::CadState>(standin::demoCad());
     auto viewer = std::make_shared<ViewerHolder>(drawing->drawing);
     drawing->onShown = [holder = std::weak_ptr<ViewerHolder>(viewer)] {
@@ -69,7 +69,7 @@ Backends makeBackends() {
     };
 
     Backends backends;
-    backends.cmm = std::make_unique<standin::MeasurementConnector>(measurement);
+    backends.cmm = std::make_unique<standin::CmmConnector>(measurement);
     backends.cad = std::make_unique<standin::CadConnector>(drawing);
     backends.extras = viewer;
     return backends;

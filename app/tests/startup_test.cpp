@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "standin/measurement.h"
+#include "standin/cmm.h"
 #include "view/memory_form.h"
 
 namespace {
@@ -16,8 +16,8 @@ using standin::CmmOperation;
 
 // A measurement stand-in with a machine, a probe and the given command IDs, and an empty window.
 struct StartUpFixture : ::testing::Test {
-    std::shared_ptr<standin::MeasurementState> cmm = std::make_shared<standin::MeasurementState>();
-    standin::MeasurementConnector connector{cmm};
+    std::shared_ptr<standin::CmmState> cmm = std::make_shared<standin::CmmState>();
+    standin::CmmConnector connector{cmm};
     view::MemoryForm form;
     app::WindowState state;
 
@@ -205,8 +205,8 @@ TEST_F(StartUpFixture, EachCommandCostsFourFreshRequests) {
 }
 
 TEST(StartUpDemo, DemoPartProgramLinksAndListsItsFeatures) {
-    auto cmm = std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
-    standin::MeasurementConnector connector{cmm};
+    auto cmm = std::make_shared<standin::CmmState>(standin::demoCmm());
+    standin::CmmConnector connector{cmm};
     view::MemoryForm form;
     app::WindowState state;
     app::startUp(form, connector, state);

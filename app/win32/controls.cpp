@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/win32/dpi.h"
-#include "automation/com/text.h"
+#include "windows/wide_text.h"
 
 namespace app::win32 {
 
@@ -94,7 +94,7 @@ void Controls::create(HWND parent, HINSTANCE instance) {
         DWORD style = WS_CHILD | kind.style | (continuesGroup ? 0u : WS_GROUP);
         // A hidden control is never shown and never a tab stop.
         style = p.shown ? style | WS_VISIBLE : style & ~WS_TABSTOP;
-        const std::wstring caption = automation::com::toWide(design.caption);
+        const std::wstring caption = win::toWide(design.caption);
         HWND window = CreateWindowExW(
             kind.exStyle, kind.className, caption.c_str(), style, 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + p.index)), instance, nullptr);

@@ -4,26 +4,25 @@
 
 #include "app/win32/form1.h"
 #include "app/win32/message_loop.h"
-#include "automation/com/apartment.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cmm_connector.h"
+#include "com/apartment.h"
+#include "com/cad_connector.h"
+#include "com/cmm_connector.h"
 #include "standin/cad.h"
+#include "standin/cmm.h"
 #include "standin/com/cad_server.h"
-#include "standin/com/measurement_server.h"
-#include "standin/measurement.h"
+#include "standin/com/cmm_server.h"
 
 // The Windows program's window and COM client over the demo stand-ins, served as COM servers in
 // this process: a dry run without PC-DMIS or AutoCAD (the screenshot is made with it).
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    automation::com::Apartment apartment;
-    auto measurement = std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
+    ::com::Apartment apartment;
+    auto measurement = std::make_shared<standin::CmmState>(standin::demoCmm());
     auto drawing = std::make_shared<standin::CadState>(standin::demoCad());
-    standin::com::MeasurementServer measurementServer(
-        std::make_shared<standin::MeasurementConnector>(measurement));
+    standin::com::CmmServer cmmServer(std::make_shared<standin::CmmConnector>(measurement));
     standin::com::CadServer cadServer(std::make_shared<standin::CadConnector>(drawing));
 
-    automation::com::CmmConnector cmm;
-    automation::com::CadConnector cad;
+    ::com::CmmConnector cmm;
+    ::com::CadConnector cad;
     int exitCode = 0;
     {
         app::win32::Form1 form(cmm, cad);

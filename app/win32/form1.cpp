@@ -8,9 +8,9 @@
 #include "app/win32/busy_cursor.h"
 #include "app/win32/dpi.h"
 #include "app/win32/user_locale.h"
-#include "automation/com/text.h"
-#include "automation/keep_on_top.h"
-#include "points/failure.h"
+#include "points/program_failure.h"
+#include "windows/keep_on_top.h"
+#include "windows/wide_text.h"
 
 namespace app::win32 {
 
@@ -27,11 +27,11 @@ std::string windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return automation::com::toUtf8(text);
+    return win::toUtf8(text);
 }
 
 void setWindowText(HWND window, const std::string& text) {
-    SetWindowTextW(window, automation::com::toWide(text).c_str());
+    SetWindowTextW(window, win::toWide(text).c_str());
 }
 
 void registerWindowClass(HINSTANCE instance) {
@@ -44,7 +44,8 @@ void registerWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = Form1::kClassName;
-    if (!RegisterClassExW(&windowClass)) throw points::Failure("the window class was refused");
+    if (!RegisterClassExW(&windowClass))
+        throw points::ProgramFailure("the window class was refused");
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ void Form1::create(HINSTANCE instance) {
     // Placed where the windowing system places new windows; sized once the DPI is known.
     window_ = CreateWindowExW(kWindowExStyle, kClassName, L"CMM Points", kWindowStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
-    if (!window_) throw points::Failure("the window could not be created");
+    if (!window_) throw points::ProgramFailure("the window could not be created");
     controls_.create(window_, instance);
     const int dotsPerInch = dpiOf(window_);
     applyDpi(dotsPerInch);
@@ -79,7 +80,7 @@ void Form1::applyDpi(int dotsPerInch) {
 }
 
 void Form1::load() {
-    automation::keepWindowOnTop(window_);
+    win::keepWindowOnTop(window_);
     BusyCursor busy;
     startUp(*this, cmm_, state_);
 }
@@ -112,14 +113,14 @@ void Form1::refreshPointList() {
     HWND list1 = named("List1");
     SendMessageW(list1, LB_RESETCONTENT, 0, 0);
     for (std::int16_t i = 0; i < points_.count(); ++i) {
-        const std::wstring line = automation::com::toWide(points_.lineAt(i));
+        const std::wstring line = win::toWide(points_.lineAt(i));
         SendMessageW(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }
 }
 
 HWND Form1::named(std::string_view name) const {
     HWND window = controls_.find(name);
-    if (!window) throw points::Failure("the window has no control " + std::string(name));
+    if (!window) throw points::ProgramFailure("the window has no control " + std::string(name));
     return window;
 }
 
@@ -148,7 +149,8 @@ std::int16_t Form1::featureCount() const {
 // A message about item `index` of the feature list; an index outside the list fails.
 LRESULT Form1::featureItem(UINT message, std::int16_t index, LPARAM data) const {
     const LRESULT result = SendMessageW(named("List2"), message, static_cast<WPARAM>(index), data);
-    if (index < 0 || result == LB_ERR) throw points::Failure("no such item in the feature list");
+    if (index < 0 || result == LB_ERR)
+        throw points::ProgramFailure("no such item in the feature list");
     return result;
 }
 
@@ -157,7 +159,7 @@ std::string Form1::featureText(std::int16_t index) const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     featureItem(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return automation::com::toUtf8(text);
+    return win::toUtf8(text);
 }
 
 bool Form1::featureSelected(std::int16_t index) const {
@@ -166,16 +168,17 @@ bool Form1::featureSelected(std::int16_t index) const {
 
 void Form1::appendFeature(const std::string& id) {
     if (featureCount() >= points::PointList::kMaxLines) {
-        throw points::Failure("the feature list is full");
+        throw points::ProgramFailure("the feature list is full");
     }
-    const std::wstring text = automation::com::toWide(id);
+    const std::wstring text = win::toWide(id);
     const LRESULT added =
         SendMessageW(named("List2"), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (added == LB_ERR || added == LB_ERRSPACE) throw points::Failure("the feature list is full");
+    if (added == LB_ERR || added == LB_ERRSPACE)
+        throw points::ProgramFailure("the feature list is full");
 }
 
 void Form1::showMessage(const std::string& text) {
-    MessageBoxW(window_, automation::com::toWide(text).c_str(), L"CMM Points", MB_OK);
+    MessageBoxW(window_, win::toWide(text).c_str(), L"CMM Points", MB_OK);
 }
 
 points::NumberLocale Form1::locale() const { return userNumberLocale(); }

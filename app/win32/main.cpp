@@ -5,7 +5,7 @@
 #include "app/backends.h"
 #include "app/win32/form1.h"
 #include "app/win32/message_loop.h"
-#include "automation/com/text.h"
+#include "windows/wide_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     try {
@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return app::win32::runMessageLoop(form.handle());
     } catch (const std::exception& failure) {
         // Without its window the program cannot go on; it says why instead of vanishing.
-        MessageBoxW(nullptr, automation::com::toWide(failure.what()).c_str(), L"CMM Points",
+        MessageBoxW(nullptr, win::toWide(failure.what()).c_str(), L"CMM Points",
                     MB_OK | MB_ICONERROR);
         return 1;
     }

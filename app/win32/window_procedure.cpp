@@ -1,6 +1,6 @@
 #include "app/win32/busy_cursor.h"
 #include "app/win32/form1.h"
-#include "automation/keep_on_top.h"
+#include "windows/keep_on_top.h"
 
 namespace app::win32 {
 
@@ -54,7 +54,7 @@ LRESULT Form1::onActivate(WPARAM state) {
         if (focus && IsChild(window_, focus)) focusWhenInactive_ = focus;
         return 0;
     }
-    automation::keepWindowOnTop(window_);
+    win::keepWindowOnTop(window_);
     if (focusWhenInactive_ && !HIWORD(state)) SetFocus(focusWhenInactive_);
     return 0;
 }

@@ -24,7 +24,8 @@ TEST(ValueToText, EachKindAsTheProgramShowsIt) {
     EXPECT_EQ(automation::toText(Value(true), kDot), "True");
     EXPECT_EQ(automation::toText(Value(false), kDot), "False");
     EXPECT_EQ(automation::toText(Value(), kDot), "");
-    EXPECT_THROW(automation::toText(Value(std::make_shared<Thing>()), kDot), points::Failure);
+    EXPECT_THROW(automation::toText(Value(std::make_shared<Thing>()), kDot),
+                 points::ProgramFailure);
 }
 
 TEST(ValueToDouble, NumbersBooleansAndStrictText) {
@@ -34,40 +35,42 @@ TEST(ValueToDouble, NumbersBooleansAndStrictText) {
     EXPECT_EQ(automation::toDouble(Value(false), kDot), 0.0);
     EXPECT_EQ(automation::toDouble(Value(), kDot), 0.0);
     EXPECT_EQ(automation::toDouble(Value(" 2,54 "), kComma), 2.54);
-    EXPECT_THROW(automation::toDouble(Value("abc"), kDot), points::Failure);
-    EXPECT_THROW(automation::toDouble(Value("2.54mm"), kDot), points::Failure);
-    EXPECT_THROW(automation::toDouble(Value(""), kDot), points::Failure);
-    EXPECT_THROW(automation::toDouble(Value(std::make_shared<Thing>()), kDot), points::Failure);
+    EXPECT_THROW(automation::toDouble(Value("abc"), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toDouble(Value("2.54mm"), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toDouble(Value(""), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toDouble(Value(std::make_shared<Thing>()), kDot),
+                 points::ProgramFailure);
     EXPECT_THROW(automation::toDouble(Value(std::numeric_limits<double>::infinity()), kDot),
-                 points::Failure);
-    EXPECT_THROW(automation::toDouble(Value(std::nan("")), kDot), points::Failure);
+                 points::ProgramFailure);
+    EXPECT_THROW(automation::toDouble(Value(std::nan("")), kDot), points::ProgramFailure);
 }
 
 TEST(ValueToInteger, RoundsHalfToEvenAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(automation::toInt16(Value(std::int32_t{32767}), kDot), 32767);
     EXPECT_EQ(automation::toInt16(Value(std::int32_t{-32768}), kDot), -32768);
-    EXPECT_THROW(automation::toInt16(Value(std::int32_t{40000}), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt16(Value(40000.0), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt16(Value("40000"), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt16(Value(std::int32_t{-32769}), kDot), points::Failure);
+    EXPECT_THROW(automation::toInt16(Value(std::int32_t{40000}), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt16(Value(40000.0), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt16(Value("40000"), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt16(Value(std::int32_t{-32769}), kDot), points::ProgramFailure);
     EXPECT_EQ(automation::toInt16(Value(2.5), kDot), 2);
     EXPECT_EQ(automation::toInt16(Value(3.5), kDot), 4);
     EXPECT_EQ(automation::toInt16(Value(-2.5), kDot), -2);
     EXPECT_EQ(automation::toInt16(Value(2.4999), kDot), 2);
     EXPECT_EQ(automation::toInt16(Value(-2.6), kDot), -3);
     EXPECT_EQ(automation::toInt16(Value(32767.4), kDot), 32767);
-    EXPECT_THROW(automation::toInt16(Value(32767.5), kDot), points::Failure);
+    EXPECT_THROW(automation::toInt16(Value(32767.5), kDot), points::ProgramFailure);
     EXPECT_EQ(automation::toInt16(Value(true), kDot), -1);
     EXPECT_EQ(automation::toInt16(Value(), kDot), 0);
     EXPECT_EQ(automation::toInt16(Value(" 12,5 "), kComma), 12);
-    EXPECT_THROW(automation::toInt16(Value("twelve"), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt16(Value(std::make_shared<Thing>()), kDot), points::Failure);
+    EXPECT_THROW(automation::toInt16(Value("twelve"), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt16(Value(std::make_shared<Thing>()), kDot),
+                 points::ProgramFailure);
 
     EXPECT_EQ(automation::toInt32(Value(40000.0), kDot), 40000);
     EXPECT_EQ(automation::toInt32(Value(std::int32_t{-2147483647 - 1}), kDot), -2147483647 - 1);
-    EXPECT_THROW(automation::toInt32(Value(2147483648.0), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt32(Value(1e300), kDot), points::Failure);
-    EXPECT_THROW(automation::toInt32(Value(std::nan("")), kDot), points::Failure);
+    EXPECT_THROW(automation::toInt32(Value(2147483648.0), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt32(Value(1e300), kDot), points::ProgramFailure);
+    EXPECT_THROW(automation::toInt32(Value(std::nan("")), kDot), points::ProgramFailure);
 }
 
 // Null and a null object are no number and no text, whichever face answered them; Empty is.
@@ -75,11 +78,11 @@ TEST(ValueConversions, NullAndANullObjectFailWhereEmptyIsZero) {
     const Value null{automation::Null{}};
     const Value nullObject{automation::ObjectPtr()};
     for (const Value& value : {null, nullObject}) {
-        EXPECT_THROW(automation::toText(value, kDot), points::Failure);
-        EXPECT_THROW(automation::toDouble(value, kDot), points::Failure);
-        EXPECT_THROW(automation::toInt16(value, kDot), points::Failure);
-        EXPECT_THROW(automation::toInt32(value, kDot), points::Failure);
-        EXPECT_THROW(automation::toObject<Thing>(value), points::Failure);
+        EXPECT_THROW(automation::toText(value, kDot), points::ProgramFailure);
+        EXPECT_THROW(automation::toDouble(value, kDot), points::ProgramFailure);
+        EXPECT_THROW(automation::toInt16(value, kDot), points::ProgramFailure);
+        EXPECT_THROW(automation::toInt32(value, kDot), points::ProgramFailure);
+        EXPECT_THROW(automation::toObject<Thing>(value), points::ProgramFailure);
     }
     EXPECT_TRUE(null.isNull());
     EXPECT_FALSE(null.isEmpty());

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ TEST(NumberText, ExponentForVeryLargeAndVerySmallMagnitudes) {
 TEST(NumberText, CommaLocaleAndNonFiniteValues) {
     EXPECT_EQ(numberText(-1.5, kComma), "-1,5");
     EXPECT_EQ(numberText(1234.5, kComma), "1234,5");
-    EXPECT_THROW(numberText(std::numeric_limits<double>::infinity(), kDot), points::Failure);
-    EXPECT_THROW(numberText(std::nan(""), kDot), points::Failure);
+    EXPECT_THROW(numberText(std::numeric_limits<double>::infinity(), kDot), points::ProgramFailure);
+    EXPECT_THROW(numberText(std::nan(""), kDot), points::ProgramFailure);
 }
 
 TEST(NumberText, WrittenTextsParseBackToTheValueTheyShow) {
@@ -93,7 +93,7 @@ TEST(NumberText, TheLargestDoublesReadBackAtBothEndsOfTheRange) {
     // Beyond what the writer produces the reader still refuses an overflow.
     for (const char* text : {"1.797693134862321E+308", "1.8E+308", "-1.79769313486233E+308",
                              "1E+309", "17976931348623201E+292"}) {
-        EXPECT_THROW(parseNumber(text, kDot), points::Failure) << text;
+        EXPECT_THROW(parseNumber(text, kDot), points::ProgramFailure) << text;
     }
     EXPECT_EQ(parseNumber("179769313486232E+294", kDot), max);
     EXPECT_EQ(parseNumber("-0.000179769313486232E+312", kDot), -max);
@@ -144,11 +144,11 @@ TEST(ParseNumber, RefusesEverythingElse) {
                              "1.5 Y",
                              "0.1e1000000000000",
                              "100e00000000000000000308"}) {
-        EXPECT_THROW(parseNumber(text, kDot), points::Failure) << '"' << text << '"';
+        EXPECT_THROW(parseNumber(text, kDot), points::ProgramFailure) << '"' << text << '"';
     }
     // Under a comma locale the full stop is not a separator.
-    EXPECT_THROW(parseNumber("1.5", kComma), points::Failure);
-    EXPECT_THROW(parseNumber("1.000,5", kComma), points::Failure);
+    EXPECT_THROW(parseNumber("1.5", kComma), points::ProgramFailure);
+    EXPECT_THROW(parseNumber("1.000,5", kComma), points::ProgramFailure);
 }
 
 TEST(FixedSixText, SixDecimalsAndAtLeastOneDigitBeforeTheSeparator) {
@@ -164,8 +164,9 @@ TEST(FixedSixText, SixDecimalsAndAtLeastOneDigitBeforeTheSeparator) {
     EXPECT_EQ(fixedSixText(-0.0000001, kDot), "-0.000000");
     EXPECT_EQ(fixedSixText(-0.0000001, kComma), "-0,000000");
     EXPECT_EQ(fixedSixText(-0.0, kDot), "0.000000");
-    EXPECT_THROW(fixedSixText(std::numeric_limits<double>::infinity(), kDot), points::Failure);
-    EXPECT_THROW(fixedSixText(std::nan(""), kDot), points::Failure);
+    EXPECT_THROW(fixedSixText(std::numeric_limits<double>::infinity(), kDot),
+                 points::ProgramFailure);
+    EXPECT_THROW(fixedSixText(std::nan(""), kDot), points::ProgramFailure);
 }
 
 }  // namespace

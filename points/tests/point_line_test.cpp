@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace {
 
@@ -44,18 +44,18 @@ TEST(PointLine, ParsesLinesNotMadeByTheWriter) {
     // One character before the Z is always dropped: with no space the Y number loses a digit.
     EXPECT_EQ(parsePointLine("X=1 Y=25Z=3", kDot), (Point3{1, 2, 3}));
     // ... and a one-character Y number is left empty, which is not a number.
-    EXPECT_THROW(parsePointLine("X=1 Y=2Z=3", kDot), points::Failure);
+    EXPECT_THROW(parsePointLine("X=1 Y=2Z=3", kDot), points::ProgramFailure);
     // Nothing after "Z=" leaves the Z text empty.
-    EXPECT_THROW(parsePointLine("X=1 Y=2 Z=", kDot), points::Failure);
+    EXPECT_THROW(parsePointLine("X=1 Y=2 Z=", kDot), points::ProgramFailure);
 }
 
 TEST(PointLine, RefusesLinesWithoutYOrZOrWithNonNumbers) {
     for (const char* line : {"X=1 Z=3", "X=1 Z=3 Y=2", "X=1 Y=2", "", "X=", "Y=1 Z=2", "XY=1 Z=2",
                              "X=1 YZ=2", "X=1 Y=a Z=3", "X=1 Y=2 Z=3x"}) {
-        EXPECT_THROW(parsePointLine(line, kDot), points::Failure) << line;
+        EXPECT_THROW(parsePointLine(line, kDot), points::ProgramFailure) << line;
     }
     // A line written under another decimal separator is not read.
-    EXPECT_THROW(parsePointLine("X=1.5 Y=2 Z=3", kComma), points::Failure);
+    EXPECT_THROW(parsePointLine("X=1.5 Y=2 Z=3", kComma), points::ProgramFailure);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "standin/com/arguments.h"
 
-#include "automation/com/result.h"
-#include "automation/com/text.h"
-#include "automation/com/variant.h"
+#include "com/result.h"
+#include "com/variant.h"
 #include "standin/com/argument_error.h"
 #include "standin/com/server_object.h"
+#include "windows/wide_text.h"
 
 namespace standin::com {
 
@@ -51,16 +51,16 @@ bool Arguments::boolean(UINT index) const {
 
 std::string Arguments::text(UINT index) const {
     const VARIANT& v = at(index, VT_BSTR);
-    return v.bstrVal ? automation::com::toUtf8({v.bstrVal, SysStringLen(v.bstrVal)}) : "";
+    return v.bstrVal ? win::toUtf8({v.bstrVal, SysStringLen(v.bstrVal)}) : "";
 }
 
 automation::Value Arguments::value(UINT index) const {
     const UINT reversed = params_->cArgs - 1 - index;
-    automation::com::Variant copy;
+    ::com::Variant copy;
     if (FAILED(VariantCopyInd(copy.receive(), &params_->rgvarg[reversed])) ||
         copy.get().vt == VT_DISPATCH || copy.get().vt == VT_UNKNOWN)
         throw ArgumentError{DISP_E_TYPEMISMATCH, reversed};
-    return automation::com::toValue(copy);
+    return ::com::toValue(copy);
 }
 
 ServerObject* Arguments::object(UINT index) const {

@@ -1,12 +1,12 @@
-#include "automation/com/interface_ids.h"
-#include "points/failure.h"
+#include "com/interface_ids.h"
+#include "points/program_failure.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
 
 namespace {
 
-namespace ids = automation::com::ids;
+namespace ids = ::com::ids;
 
 // Every drawing object; which interfaces it answers to follows its kind in the embedded drawing.
 class CadEntityObject : public EmbeddedObject<cad::CadObject> {

@@ -1,4 +1,4 @@
-#include "automation/com/interface_ids.h"
+#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -25,7 +25,7 @@ class CadGroupsObject : public EmbeddedObject<cad::Groups> {
 class CadGroupObject : public EmbeddedObject<cad::Group> {
   public:
     CadGroupObject(std::shared_ptr<cad::Group> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCadGroup) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCadGroup) {}
 
   protected:
     void invoke(DISPID, const Arguments&, VARIANT*) override { noMember(); }

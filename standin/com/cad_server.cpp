@@ -1,8 +1,8 @@
 #include "standin/com/cad_server.h"
 
-#include "automation/com/failure.h"
-#include "automation/com/interface_ids.h"
-#include "points/failure.h"
+#include "com/hresult_failure.h"
+#include "com/interface_ids.h"
+#include "points/program_failure.h"
 #include "standin/com/class_ids.h"
 #include "standin/com/prog_id.h"
 #include "standin/com/server_object.h"
@@ -13,7 +13,7 @@ CadServer::CadServer(std::shared_ptr<cad::Connector> connector, bool running)
     : connector_(std::move(connector)),
       control_(std::make_shared<ServerControl>()),
       served_(kCadServerClass) {
-    registerProgId(automation::com::ids::kCadProgId, kCadServerClass);
+    registerProgId(::com::ids::kCadProgId, kCadServerClass);
     progIdWritten_ = true;
     if (running) start();
 }
@@ -27,7 +27,7 @@ CadServer::CadServer(std::shared_ptr<cad::Connector> connector, const CLSID& ser
 
 CadServer::~CadServer() {
     stop();
-    if (progIdWritten_) unregisterProgId(automation::com::ids::kCadProgId);
+    if (progIdWritten_) unregisterProgId(::com::ids::kCadProgId);
 }
 
 void CadServer::start() {
@@ -36,12 +36,12 @@ void CadServer::start() {
     ServerObject::toVariant(connector_->attach(), &application, control_);
     if (application.vt != VT_DISPATCH || !application.pdispVal) {
         VariantClear(&application);
-        throw points::Failure("the CAD stand-in gave no application object");
+        throw points::ProgramFailure("the CAD stand-in gave no application object");
     }
     const HRESULT result =
         RegisterActiveObject(application.pdispVal, served_, ACTIVEOBJECT_STRONG, &cookie_);
     VariantClear(&application);  // the table holds its own reference
-    automation::com::check(result, "RegisterActiveObject");
+    ::com::check(result, "RegisterActiveObject");
     running_ = true;
 }
 

@@ -1,4 +1,4 @@
-#include "automation/com/interface_ids.h"
+#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,7 +8,7 @@ namespace {
 class CmmApplicationObject : public EmbeddedObject<cmm::Application> {
   public:
     CmmApplicationObject(std::shared_ptr<cmm::Application> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmApplication) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmApplication) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {

@@ -1,4 +1,4 @@
-#include "automation/com/interface_ids.h"
+#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,7 +8,7 @@ namespace {
 class CmmCommandsObject : public EmbeddedObject<cmm::CommandCollection> {
   public:
     CmmCommandsObject(std::shared_ptr<cmm::CommandCollection> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmCommands) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmCommands) {}
 
   protected:
     enum : DISPID { kCount = 1, kItem = 2, kCommandById = 9 };
@@ -37,7 +37,7 @@ class CmmCommandsObject : public EmbeddedObject<cmm::CommandCollection> {
 class CmmCommandObject : public EmbeddedObject<cmm::Command> {
   public:
     CmmCommandObject(std::shared_ptr<cmm::Command> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmCommand) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmCommand) {}
 
   protected:
     enum : DISPID { kValue = DISPID_VALUE, kId = 1, kFeatureData = 9 };

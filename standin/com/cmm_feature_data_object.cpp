@@ -1,4 +1,4 @@
-#include "automation/com/interface_ids.h"
+#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,7 +8,7 @@ namespace {
 class CmmFeatureDataObject : public EmbeddedObject<cmm::FeatureData> {
   public:
     CmmFeatureDataObject(std::shared_ptr<cmm::FeatureData> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmFeatureData) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmFeatureData) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
@@ -33,7 +33,7 @@ class CmmFeatureDataObject : public EmbeddedObject<cmm::FeatureData> {
 class CmmPointObjectObject : public EmbeddedObject<cmm::PointObject> {
   public:
     CmmPointObjectObject(std::shared_ptr<cmm::PointObject> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmPointObject) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmPointObject) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {

@@ -1,4 +1,4 @@
-#include "automation/com/interface_ids.h"
+#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,7 +8,7 @@ namespace {
 class CmmMachineObject : public EmbeddedObject<cmm::Machine> {
   public:
     CmmMachineObject(std::shared_ptr<cmm::Machine> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &automation::com::ids::kCmmMachine) {}
+        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmMachine) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "automation/com/result.h"
-#include "automation/com/variant.h"
+#include "com/result.h"
+#include "com/variant.h"
 #include "standin/com/argument_error.h"
 #include "standin/com/class_ids.h"
 #include "standin/com/server_object.h"

@@ -7,15 +7,15 @@
 #include <memory>
 
 #include "standin/cad.h"
+#include "standin/cmm.h"
 #include "standin/com/server_control.h"
-#include "standin/measurement.h"
 
 namespace standin::com {
 
 // The stand-in a control object reaches: one of the two applications, and how its server ends.
 struct ControlTarget {
     std::shared_ptr<ServerControl> server;
-    std::shared_ptr<MeasurementState> measurement;  // or
+    std::shared_ptr<CmmState> measurement;  // or
     std::shared_ptr<CadState> cad;
     std::function<void()> quit;
 };

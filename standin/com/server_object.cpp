@@ -5,18 +5,18 @@
 #include <cctype>
 #include <cstring>
 
-#include "automation/com/bstr.h"
-#include "automation/com/interface_ids.h"
-#include "automation/com/text.h"
-#include "points/failure.h"
+#include "com/bstr.h"
+#include "com/interface_ids.h"
+#include "points/program_failure.h"
 #include "standin/com/argument_error.h"
+#include "windows/wide_text.h"
 
 namespace standin::com {
 
 namespace {
 
 bool isApplicationInterface(const IID& iid) {
-    namespace ids = automation::com::ids;
+    namespace ids = ::com::ids;
     for (const GUID* known :
          {&ids::kCmmApplication, &ids::kCmmMachine, &ids::kCmmCommands, &ids::kCmmCommand,
           &ids::kCmmFeatureData, &ids::kCmmPointObject, &ids::kCadObject, &ids::kCadEntity,
@@ -30,8 +30,8 @@ void fillException(EXCEPINFO* exception, const std::string& description) {
     if (!exception) return;
     std::memset(exception, 0, sizeof *exception);
     exception->scode = E_FAIL;
-    exception->bstrSource = automation::com::Bstr("stand-in").release();
-    exception->bstrDescription = automation::com::Bstr(description).release();
+    exception->bstrSource = ::com::Bstr("stand-in").release();
+    exception->bstrDescription = ::com::Bstr(description).release();
 }
 
 }  // namespace
@@ -178,7 +178,7 @@ HRESULT ServerObject::getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
     ++control_->calls.lookups;
     HRESULT result = S_OK;
     for (UINT i = 0; i < count; ++i) {
-        std::string name = automation::com::toUtf8(names[i]);
+        std::string name = win::toUtf8(names[i]);
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         ids[i] = i == 0 ? idOfName(name) : DISPID_UNKNOWN;
@@ -226,7 +226,7 @@ void ServerObject::toVariant(const automation::Value& value, VARIANT* out,
         out->dblVal = *d;
     } else if (const auto* s = std::get_if<std::string>(&storage)) {
         out->vt = VT_BSTR;
-        out->bstrVal = automation::com::Bstr(*s).release();
+        out->bstrVal = ::com::Bstr(*s).release();
     } else if (const auto* b = std::get_if<bool>(&storage)) {
         out->vt = VT_BOOL;
         out->boolVal = *b ? VARIANT_TRUE : VARIANT_FALSE;

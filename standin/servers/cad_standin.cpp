@@ -4,22 +4,21 @@
 #include <memory>
 #include <string>
 
-#include "automation/com/apartment.h"
-#include "automation/com/text.h"
+#include "com/apartment.h"
 #include "standin/cad.h"
 #include "standin/com/cad_server.h"
 #include "standin/com/class_ids.h"
 #include "standin/com/control_object.h"
 #include "standin/drawing_text.h"
 #include "standin/servers/server_main.h"
+#include "windows/wide_text.h"
 
 namespace {
 
 using namespace standin::com;
 
-const standin::servers::ServerEntry kEntry{kCadServerClass, kMeasurementServerClass,
-                                           "AutoCAD.Application.15", "CMM Points CAD stand-in",
-                                           false};
+const standin::servers::ServerEntry kEntry{
+    kCadServerClass, kCmmServerClass, "AutoCAD.Application.15", "CMM Points CAD stand-in", false};
 
 constexpr wchar_t kWindowClass[] = L"CmmPointsCadStandIn";
 
@@ -33,7 +32,7 @@ std::wstring summaryOf(const standin::CadState& state) {
                        std::to_string(state.drawing.entities().size()) + "):\r\n";
     for (const auto& line : standin::drawingSummary(state.drawing)) text += "  " + line + "\r\n";
     text += state.visible ? "Made visible by a client.\r\n" : "";
-    return automation::com::toWide(text);
+    return win::toWide(text);
 }
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -76,7 +75,7 @@ Window openWindow() {
 int main(int argc, char** argv) {
     if (auto done = standin::servers::handleRegistration(kEntry, argc, argv)) return *done;
 
-    automation::com::Apartment apartment;
+    ::com::Apartment apartment;
     auto state = std::make_shared<standin::CadState>(standin::demoCad());
     const Window window = openWindow();
     const auto show = [state, window] { SetWindowTextW(window.text, summaryOf(*state).c_str()); };

@@ -3,20 +3,19 @@
 // object it handed out is released.
 #include <memory>
 
-#include "automation/com/apartment.h"
+#include "com/apartment.h"
+#include "standin/cmm.h"
 #include "standin/com/class_ids.h"
+#include "standin/com/cmm_server.h"
 #include "standin/com/control_object.h"
-#include "standin/com/measurement_server.h"
-#include "standin/measurement.h"
 #include "standin/servers/server_main.h"
 
 namespace {
 
 using namespace standin::com;
 
-const standin::servers::ServerEntry kEntry{kMeasurementServerClass, kCadServerClass,
-                                           "pcdlrn.application", "CMM Points measurement stand-in",
-                                           true};
+const standin::servers::ServerEntry kEntry{kCmmServerClass, kCadServerClass, "pcdlrn.application",
+                                           "CMM Points measurement stand-in", true};
 
 // Started without a client (by hand, or by COM whose client went away at once): end when no
 // object has been asked for within this time.
@@ -27,16 +26,16 @@ constexpr UINT kIdleMs = 60'000;
 int main(int argc, char** argv) {
     if (auto done = standin::servers::handleRegistration(kEntry, argc, argv)) return *done;
 
-    automation::com::Apartment apartment;
-    auto state = std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
-    MeasurementServer server(std::make_shared<standin::MeasurementConnector>(state),
-                             standin::servers::servedClass(kEntry));
+    ::com::Apartment apartment;
+    auto state = std::make_shared<standin::CmmState>(standin::demoCmm());
+    CmmServer server(std::make_shared<standin::CmmConnector>(state),
+                     standin::servers::servedClass(kEntry));
     server.control().onLastObject = [] { PostQuitMessage(0); };
 
     ControlTarget target{server.sharedControl(), state, nullptr, [] { PostQuitMessage(0); }};
     IDispatch* control = makeControlObject(std::move(target));
     DWORD controlCookie = 0;
-    RegisterActiveObject(control, kMeasurementControlClass, ACTIVEOBJECT_STRONG, &controlCookie);
+    RegisterActiveObject(control, kCmmControlClass, ACTIVEOBJECT_STRONG, &controlCookie);
 
     const UINT_PTR idle = SetTimer(nullptr, 0, kIdleMs, nullptr);
     MSG message;

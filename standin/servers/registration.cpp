@@ -4,19 +4,19 @@
 
 #include <optional>
 
-#include "automation/com/com_ptr.h"
-#include "automation/com/failure.h"
-#include "automation/com/text.h"
-#include "points/failure.h"
+#include "com/com_ptr.h"
+#include "com/hresult_failure.h"
+#include "points/program_failure.h"
 #include "standin/com/class_ids.h"
+#include "windows/wide_text.h"
 
 namespace standin::servers {
 
 namespace {
 
-using automation::com::guidText;
-using automation::com::toUtf8;
-using automation::com::toWide;
+using ::com::guidText;
+using win::toUtf8;
+using win::toWide;
 
 // The system's automation marshallers: a dual or automation-compatible interface goes through
 // the type-library marshaller, a dispinterface through the IDispatch one.
@@ -47,8 +47,8 @@ void writeText(const std::string& path, const std::string& value, const char* na
         RegCloseKey(key);
     }
     if (result != ERROR_SUCCESS)
-        throw points::Failure("cannot write HKEY_CLASSES_ROOT\\" + path +
-                              " (registering needs an administrator)");
+        throw points::ProgramFailure("cannot write HKEY_CLASSES_ROOT\\" + path +
+                                     " (registering needs an administrator)");
 }
 
 void removeTree(const std::string& path) {
@@ -67,12 +67,12 @@ struct Described {
 };
 
 std::vector<Described> describedInterfaces(const std::wstring& image) {
-    automation::com::ComPtr<ITypeLib> library;
-    automation::com::check(LoadTypeLibEx(image.c_str(), REGKIND_NONE, library.receive()),
-                           "load the type library");
+    ::com::ComPtr<ITypeLib> library;
+    ::com::check(LoadTypeLibEx(image.c_str(), REGKIND_NONE, library.receive()),
+                 "load the type library");
     std::vector<Described> found;
     for (UINT i = 0; i < library->GetTypeInfoCount(); ++i) {
-        automation::com::ComPtr<ITypeInfo> info;
+        ::com::ComPtr<ITypeInfo> info;
         TYPEATTR* attributes = nullptr;
         if (FAILED(library->GetTypeInfo(i, info.receive())) ||
             FAILED(info->GetTypeAttr(&attributes)))

@@ -21,7 +21,7 @@ struct ServerEntry {
 // Registration never harms a real installation: a ProgID, class or interface that an
 // application has registered stays as it is, and unregistering removes only what a stand-in
 // wrote. Each returns what it did, a line a step, for the user; a failure throws
-// points::Failure.
+// points::ProgramFailure.
 std::vector<std::string> registerServer(const ServerEntry& entry, const std::wstring& image);
 std::vector<std::string> unregisterServer(const ServerEntry& entry, const std::wstring& image);
 

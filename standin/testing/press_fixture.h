@@ -7,7 +7,7 @@
 #include "app/send_to_acad.h"
 #include "app/window_state.h"
 #include "standin/cad.h"
-#include "standin/measurement.h"
+#include "standin/cmm.h"
 #include "view/memory_form.h"
 
 namespace standin::testing {
@@ -15,9 +15,9 @@ namespace standin::testing {
 // A window in memory wired to both stand-ins, for driving whole presses in tests: a machine
 // "CMM-1" with a probe of diameter 1, an empty part program and an empty running drawing.
 struct PressFixture {
-    std::shared_ptr<MeasurementState> cmm = std::make_shared<MeasurementState>();
+    std::shared_ptr<CmmState> cmm = std::make_shared<CmmState>();
     std::shared_ptr<CadState> cad = std::make_shared<CadState>();
-    MeasurementConnector cmmConnector{cmm};
+    CmmConnector cmmConnector{cmm};
     CadConnector cadConnector{cad};
     view::MemoryForm form;
     app::WindowState state;

@@ -5,14 +5,14 @@
 #include <cmath>
 #include <numbers>
 
-#include "points/failure.h"
+#include "points/program_failure.h"
 
 namespace standin {
 namespace {
 
 using automation::isNothing;
 using automation::toObject;
-using points::Failure;
+using points::ProgramFailure;
 
 double number(const cad::Value& value) { return std::get<double>(value.storage()); }
 
@@ -51,24 +51,24 @@ TEST_F(CadStandIn, AttachesOnlyWhileRunningAndShowsWhenMadeVisible) {
     EXPECT_EQ(shown, 1);
 
     state->running = false;
-    EXPECT_THROW(connector.attach(), Failure);
+    EXPECT_THROW(connector.attach(), ProgramFailure);
     // An application object held from before it went away no longer answers.
-    EXPECT_THROW(app->activeDocument(), Failure);
+    EXPECT_THROW(app->activeDocument(), ProgramFailure);
     EXPECT_EQ(state->faults.calls(CadOperation::Attach), 2u);
 }
 
 TEST_F(CadStandIn, RefusesWhatACadApplicationRefuses) {
     auto space = modelSpace();
     const std::size_t before = state->drawing.entities().size();
-    EXPECT_THROW(space->addSphere({1, 2, 3}, 0.0), Failure);
-    EXPECT_THROW(space->addSphere({1, 2, 3}, -1.0), Failure);
-    EXPECT_THROW(space->addSphere({1, 2, 3}, std::nan("")), Failure);
-    EXPECT_THROW(space->addSphere({1, std::nan(""), 3}, 1.0), Failure);
-    EXPECT_THROW(space->addCircle({1, 2, 3}, 0.0), Failure);
-    EXPECT_THROW(space->addCircle({1, 2, 3}, -1.0), Failure);
-    EXPECT_THROW(space->addSpline({}, {0, 0, 0}, {0, 0, 0}), Failure);         // never allocated
-    EXPECT_THROW(space->addSpline({1, 2, 3}, {1, 2, 3}, {1, 2, 3}), Failure);  // one point
-    EXPECT_THROW(space->addSpline({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3}, {4, 5, 6}), Failure);
+    EXPECT_THROW(space->addSphere({1, 2, 3}, 0.0), ProgramFailure);
+    EXPECT_THROW(space->addSphere({1, 2, 3}, -1.0), ProgramFailure);
+    EXPECT_THROW(space->addSphere({1, 2, 3}, std::nan("")), ProgramFailure);
+    EXPECT_THROW(space->addSphere({1, std::nan(""), 3}, 1.0), ProgramFailure);
+    EXPECT_THROW(space->addCircle({1, 2, 3}, 0.0), ProgramFailure);
+    EXPECT_THROW(space->addCircle({1, 2, 3}, -1.0), ProgramFailure);
+    EXPECT_THROW(space->addSpline({}, {0, 0, 0}, {0, 0, 0}), ProgramFailure);  // never allocated
+    EXPECT_THROW(space->addSpline({1, 2, 3}, {1, 2, 3}, {1, 2, 3}), ProgramFailure);  // one point
+    EXPECT_THROW(space->addSpline({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3}, {4, 5, 6}), ProgramFailure);
     EXPECT_EQ(state->drawing.entities().size(), before);
     EXPECT_NO_THROW(space->addSphere({1, 2, 3}, 0.0005));  // tiny but positive is drawn
     EXPECT_NO_THROW(space->addSpline({1, 2, 3, 4, 5, 6}, {1, 2, 3}, {4, 5, 6}));
@@ -85,7 +85,7 @@ TEST_F(CadStandIn, EntitiesKeepKindArgumentsMarkCodeAndFinish) {
     s->setMarkCode(3);
     s->finish();
     c->finish();
-    EXPECT_THROW(toObject<cad::Solid>(space->addCircle({0, 0, 0}, 1)), Failure);
+    EXPECT_THROW(toObject<cad::Solid>(space->addCircle({0, 0, 0}, 1)), ProgramFailure);
 
     const auto& all = state->drawing.entities();
     ASSERT_EQ(all.size(), 3u + 4u);  // the demo's three solids, then ours in order
@@ -129,16 +129,16 @@ TEST_F(CadStandIn, CheckInterferenceAgainstThePartBlock) {
     common->discard();
     EXPECT_TRUE(all.back()->discarded);  // stays in the drawing, flagged
     EXPECT_TRUE(state->drawing.entitiesOf(EntityKind::InterferenceSolid).empty());
-    EXPECT_THROW(common->measure(), Failure);  // an erased entity answers nothing
-    EXPECT_THROW(common->discard(), Failure);
+    EXPECT_THROW(common->measure(), ProgramFailure);  // an erased entity answers nothing
+    EXPECT_THROW(common->discard(), ProgramFailure);
 }
 
 TEST_F(CadStandIn, CheckInterferenceRefusesWhatIsNotSolidAgainstSphere) {
     auto block = toObject<cad::Entity>(part()->entityAt(0));
     auto circle = toObject<cad::Circle>(modelSpace()->addCircle({60, 40, 30}, 1));
-    EXPECT_THROW(block->checkInterference(circle, true), Failure);
-    EXPECT_THROW(circle->checkInterference(sphere({60, 40, 30}, 1), true), Failure);
-    EXPECT_THROW(block->checkInterference(nullptr, true), Failure);
+    EXPECT_THROW(block->checkInterference(circle, true), ProgramFailure);
+    EXPECT_THROW(circle->checkInterference(sphere({60, 40, 30}, 1), true), ProgramFailure);
+    EXPECT_THROW(block->checkInterference(nullptr, true), ProgramFailure);
 
     // A sphere of another drawing is no argument for this one.
     auto otherState = std::make_shared<CadState>(demoCad());
@@ -148,7 +148,7 @@ TEST_F(CadStandIn, CheckInterferenceRefusesWhatIsNotSolidAgainstSphere) {
             toObject<cad::Application>(otherConnector.attach())->activeDocument())
             ->modelSpace());
     auto foreign = toObject<cad::Solid>(otherSpace->addSphere({60, 40, 30}, 1));
-    EXPECT_THROW(block->checkInterference(foreign, true), Failure);
+    EXPECT_THROW(block->checkInterference(foreign, true), ProgramFailure);
 
     // A sphere drawn by the program can itself be the reference, and any solid can be measured.
     auto big = sphere({0, 0, 0}, 2);
@@ -162,10 +162,10 @@ TEST_F(CadStandIn, TheDemoGroupPartStartsWithTheBlock) {
     EXPECT_NEAR(number(toObject<cad::Solid>(group->entityAt(0))->measure()), 120.0 * 80 * 30, 1e-6);
     EXPECT_NEAR(number(toObject<cad::Solid>(group->entityAt(1))->measure()),
                 std::numbers::pi * 36 * 40, 1e-6);
-    EXPECT_THROW(group->entityAt(2), Failure);
-    EXPECT_THROW(group->entityAt(5), Failure);
-    EXPECT_THROW(group->entityAt(-1), Failure);
-    EXPECT_THROW(groups->item("HOLES"), Failure);
+    EXPECT_THROW(group->entityAt(2), ProgramFailure);
+    EXPECT_THROW(group->entityAt(5), ProgramFailure);
+    EXPECT_THROW(group->entityAt(-1), ProgramFailure);
+    EXPECT_THROW(groups->item("HOLES"), ProgramFailure);
     EXPECT_TRUE(state->running);
     EXPECT_FALSE(state->visible);
 
@@ -178,7 +178,7 @@ TEST_F(CadStandIn, FaultsRefuseOrAnswerAndEveryCallIsCounted) {
     auto space = modelSpace();
     state->faults.failOn(CadOperation::AddSphere, 1);
     EXPECT_NO_THROW(space->addSphere({0, 0, 0}, 1));
-    EXPECT_THROW(space->addSphere({0, 0, 0}, 1), Failure);
+    EXPECT_THROW(space->addSphere({0, 0, 0}, 1), ProgramFailure);
     EXPECT_EQ(state->drawing.entitiesOf(EntityKind::Sphere).size(), 1u);
 
     state->faults.answerOn(CadOperation::Measure, cad::Value("abc"));
@@ -188,15 +188,15 @@ TEST_F(CadStandIn, FaultsRefuseOrAnswerAndEveryCallIsCounted) {
     EXPECT_EQ(std::get<std::string>(answer.storage()), "abc");
 
     state->faults.answerOn(CadOperation::ModelSpace, cad::Value(std::int32_t{7}));
-    EXPECT_THROW(toObject<cad::ModelSpace>(document()->modelSpace()), Failure);
+    EXPECT_THROW(toObject<cad::ModelSpace>(document()->modelSpace()), ProgramFailure);
 
     // A planned answer for an operation that returns nothing is ignored; a failure is not.
     state->faults.answerOn(CadOperation::Finish, cad::Value(true));
     EXPECT_NO_THROW(s->finish());
     state->faults.failOn(CadOperation::MarkCode);
-    EXPECT_THROW(s->setMarkCode(1), Failure);
+    EXPECT_THROW(s->setMarkCode(1), ProgramFailure);
     state->faults.failOn(CadOperation::Attach);
-    EXPECT_THROW(connector.attach(), Failure);
+    EXPECT_THROW(connector.attach(), ProgramFailure);
 
     EXPECT_EQ(state->faults.calls(CadOperation::AddSphere), 2u);
     EXPECT_EQ(state->faults.calls(CadOperation::AddCircle), 1u);

@@ -21,9 +21,9 @@
 
 #include "app/control_table.h"
 #include "app/qt/message_box.h"
-#include "points/failure.h"
+#include "points/program_failure.h"
 #include "standin/cad.h"
-#include "standin/measurement.h"
+#include "standin/cmm.h"
 
 using standin::CadOperation;
 
@@ -33,9 +33,9 @@ class Form1Test : public QObject {
     Q_OBJECT
 
   private:
-    std::shared_ptr<standin::MeasurementState> cmm_;
+    std::shared_ptr<standin::CmmState> cmm_;
     std::shared_ptr<standin::CadState> cad_;
-    std::unique_ptr<standin::MeasurementConnector> cmmConnector_;
+    std::unique_ptr<standin::CmmConnector> cmmConnector_;
     std::unique_ptr<standin::CadConnector> cadConnector_;
     std::unique_ptr<app::Form1> form_;
     QStringList messages_;
@@ -125,14 +125,14 @@ class Form1Test : public QObject {
     }
 
     void init() {
-        cmm_ = std::make_shared<standin::MeasurementState>();
+        cmm_ = std::make_shared<standin::CmmState>();
         cmm_->machineName = "GLOBAL-7107";
         cmm_->probeRadius = 0.5;
         for (const char* id : {"F1", "FA", "F", "f2", "PLN1", "F10"}) {
             cmm_->commands.push_back({id, "FEAT/POINT", {{1.0, 2.0, 3.0}, {4.0, 5.0, 6.0}}});
         }
         cad_ = std::make_shared<standin::CadState>();
-        cmmConnector_ = std::make_unique<standin::MeasurementConnector>(cmm_);
+        cmmConnector_ = std::make_unique<standin::CmmConnector>(cmm_);
         cadConnector_ = std::make_unique<standin::CadConnector>(cad_);
         form_ = std::make_unique<app::Form1>(*cmmConnector_, *cadConnector_);
         messages_.clear();
@@ -441,7 +441,7 @@ class Form1Test : public QObject {
         click(0, Qt::NoModifier);
         QCOMPARE(selected(), QStringLiteral("0"));
         QCOMPARE(form_->featureText(4), std::string("F5"));
-        QVERIFY_THROWS_EXCEPTION(points::Failure, form_->featureText(6));
+        QVERIFY_THROWS_EXCEPTION(points::ProgramFailure, form_->featureText(6));
     }
 
     void enterRightAfterTheWindowAppearsEndsTheProgram() {
@@ -523,7 +523,7 @@ class Form1Test : public QObject {
     void featureListHoldsAtMost32767Items() {
         for (int i = 0; i < 32767; ++i) form_->appendFeature("F1");
         QCOMPARE(form_->featureCount(), std::int16_t{32767});
-        QVERIFY_THROWS_EXCEPTION(points::Failure, form_->appendFeature("F2"));
+        QVERIFY_THROWS_EXCEPTION(points::ProgramFailure, form_->appendFeature("F2"));
         QCOMPARE(control<QListWidget>("List2")->count(), 32767);
     }
 

@@ -9,17 +9,18 @@
 #include "app/backends.h"
 #include "app/qt/form1.h"
 #include "app/qt/message_box.h"
-#include "app/viewer/drawing_viewer.h"
+#include "standin/viewer/drawing_viewer.h"
 
 // The program as it runs with the embedded stand-ins: the demo part program and drawing.
 class StandinBackendsTest : public QObject {
     Q_OBJECT
 
   private:
-    static QList<app::DrawingViewer*> viewers() {
-        QList<app::DrawingViewer*> found;
+    static QList<standin::viewer::DrawingViewer*> viewers() {
+        QList<standin::viewer::DrawingViewer*> found;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* viewer = qobject_cast<app::DrawingViewer*>(window)) found << viewer;
+            if (auto* viewer = qobject_cast<standin::viewer::DrawingViewer*>(window))
+                found << viewer;
         }
         return found;
     }
@@ -45,7 +46,7 @@ class StandinBackendsTest : public QObject {
         auto* send = qobject_cast<QPushButton*>(form.control("Command2"));
         QTest::mouseClick(send, Qt::LeftButton);
         QCOMPARE(viewers().size(), 1);
-        app::DrawingViewer* viewer = viewers().first();
+        standin::viewer::DrawingViewer* viewer = viewers().first();
         QTRY_VERIFY(viewer->isVisible());
         QVERIFY(!viewer->frameGeometry().intersects(form.frameGeometry()));
         QVERIFY(form.screen()->availableGeometry().contains(viewer->frameGeometry()));

@@ -7,7 +7,7 @@
 #include "app/control_table.h"
 #include "app/win32/message_loop.h"
 #include "app/win32/tests/window_fixture.h"
-#include "automation/com/text.h"
+#include "windows/wide_text.h"
 
 namespace win32test {
 namespace {
@@ -25,7 +25,7 @@ std::vector<std::string> listItems(HWND list) {
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t text[256]{};
         SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(automation::com::toUtf8(text));
+        items.push_back(win::toUtf8(text));
     }
     return items;
 }

@@ -1,6 +1,6 @@
 #include "app/win32/tests/window_fixture.h"
 
-#include "automation/com/text.h"
+#include "windows/wide_text.h"
 
 namespace win32test {
 
@@ -55,13 +55,13 @@ bool pump(HWND form) {
 std::string windowText(HWND window) {
     wchar_t text[512]{};
     GetWindowTextW(window, text, 512);
-    return automation::com::toUtf8(text);
+    return win::toUtf8(text);
 }
 
 std::string className(HWND window) {
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);
-    return automation::com::toUtf8(name);
+    return win::toUtf8(name);
 }
 
 void postClick(HWND control, POINT at, WPARAM keys) {
@@ -83,7 +83,7 @@ void postKey(HWND target, UINT virtualKey) {
 }
 
 void postText(HWND target, std::string_view text) {
-    for (const wchar_t c : automation::com::toWide(text)) PostMessageW(target, WM_CHAR, c, 1);
+    for (const wchar_t c : win::toWide(text)) PostMessageW(target, WM_CHAR, c, 1);
 }
 
 void WindowTest::TearDown() {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/win32/form1.h"
-#include "automation/com/tests/com_press_fixture.h"
+#include "com/tests/com_press_fixture.h"
 
 namespace win32test {
 

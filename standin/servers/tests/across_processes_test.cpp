@@ -11,14 +11,14 @@
 #include "app/send_to_acad.h"
 #include "app/startup.h"
 #include "app/window_state.h"
-#include "automation/com/apartment.h"
-#include "automation/com/busy_retry.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cad_model_space.h"
-#include "automation/com/cmm_connector.h"
-#include "automation/com/result.h"
-#include "automation/com/safe_array.h"
-#include "automation/com/tests/failure_of.h"
+#include "com/apartment.h"
+#include "com/busy_retry.h"
+#include "com/cad_connector.h"
+#include "com/cad_model_space.h"
+#include "com/cmm_connector.h"
+#include "com/result.h"
+#include "com/safe_array.h"
+#include "com/tests/failure_of.h"
 #include "standin/drawing_text.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
@@ -27,7 +27,7 @@
 namespace servertest {
 namespace {
 
-using automation::com::Variant;
+using ::com::Variant;
 using standin::testing::PressFixture;
 using ::testing::HasSubstr;
 using view::CheckBox;
@@ -50,7 +50,7 @@ using comtest::failureOf;
 
 // Makes a server end at once, as in a crash, in the middle of the call that brings `operation`
 // to `afterCalls` calls.
-void dieOn(const automation::com::Dispatch& control, const char* operation, int afterCalls) {
+void dieOn(const ::com::Dispatch& control, const char* operation, int afterCalls) {
     std::vector<Variant> args;
     args.push_back(Variant::text(operation));
     args.push_back(Variant::int32(afterCalls));
@@ -63,7 +63,7 @@ std::vector<std::string> linesOf(const view::MemoryForm& form) {
     return lines;
 }
 
-long numberOf(const automation::com::Dispatch& control, const char* property) {
+long numberOf(const ::com::Dispatch& control, const char* property) {
     Variant value = control.getByName(property);
     return value.get().vt == VT_I4 ? value.get().lVal : -1;
 }
@@ -80,17 +80,17 @@ std::size_t countOf(const std::vector<std::string>& lines, const std::string& pa
 class AcrossProcesses : public ::testing::Test {
   protected:
     void SetUp() override {
-        automation::com::BusyRetry::setBound(3s);
+        ::com::BusyRetry::setBound(3s);
         servers.startCad();
-        *reference.cmm = standin::demoMeasurement();
+        *reference.cmm = standin::demoCmm();
         *reference.cad = standin::demoCad();
         reference.form = view::MemoryForm();
     }
     void TearDown() override {
         DWORD measurement = 0;
         try {
-            measurement = servers.measurementProcess();
-        } catch (const points::Failure&) {
+            measurement = servers.cmmProcess();
+        } catch (const points::ProgramFailure&) {
         }
         state = {};  // the window lets go of its references
         if (measurement && !ServerProcesses::endsWithin(measurement, 30s)) {
@@ -100,7 +100,7 @@ class AcrossProcesses : public ::testing::Test {
                 CloseHandle(p);
             }
         }
-        automation::com::BusyRetry::setBound(automation::com::BusyRetry::kDefaultBound);
+        ::com::BusyRetry::setBound(::com::BusyRetry::kDefaultBound);
     }
 
     void startUp() {
@@ -127,12 +127,12 @@ class AcrossProcesses : public ::testing::Test {
         EXPECT_EQ(form.messages, reference.form.messages);
     }
 
-    automation::com::Apartment apartment;
+    ::com::Apartment apartment;
     ServerProcesses servers;
     view::MemoryForm form;
     app::WindowState state;
-    automation::com::CmmConnector cmm;
-    automation::com::CadConnector cad;
+    ::com::CmmConnector cmm;
+    ::com::CadConnector cad;
     PressFixture reference;
 };
 
@@ -196,8 +196,8 @@ TEST_F(WholePressAcrossProcesses, SphereToleranceMeetingAndMissingDrawsTheSame) 
 
 using LinkAcrossProcesses = AcrossProcesses;
 
-TEST_F(LinkAcrossProcesses, NoMeasurementClassRegisteredCannotLinkToPcDmis) {
-    ASSERT_EQ(ServerProcesses::run(ServerProcesses::measurementImage(), L"/unregserver"), 0u);
+TEST_F(LinkAcrossProcesses, NoCmmClassRegisteredCannotLinkToPcDmis) {
+    ASSERT_EQ(ServerProcesses::run(ServerProcesses::cmmImage(), L"/unregserver"), 0u);
     startUp();
     EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
     EXPECT_TRUE(form.features.empty());
@@ -206,7 +206,7 @@ TEST_F(LinkAcrossProcesses, NoMeasurementClassRegisteredCannotLinkToPcDmis) {
     EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
     EXPECT_EQ(servers.cadDrawing().size(), 3u) << "the demo drawing only";
 
-    ASSERT_EQ(ServerProcesses::run(ServerProcesses::measurementImage(), L"/regserver"), 0u);
+    ASSERT_EQ(ServerProcesses::run(ServerProcesses::cmmImage(), L"/regserver"), 0u);
     form = view::MemoryForm();
     startUp();
     EXPECT_EQ(form.label2, "Demo CMM 7.10");
@@ -245,12 +245,12 @@ TEST_F(DeathAcrossProcesses, CadKilledBetweenPressesFailsTheNextPressUntilRestar
     EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 1u);
 }
 
-TEST_F(DeathAcrossProcesses, MeasurementKilledBetweenPressesIsStartedAnewByTheNextLink) {
+TEST_F(DeathAcrossProcesses, CmmKilledBetweenPressesIsStartedAnewByTheNextLink) {
     startUp();
     form.selectFeatures({1});
     press();
-    const DWORD first = servers.measurementProcess();
-    servers.killMeasurement();
+    const DWORD first = servers.cmmProcess();
+    servers.killCmm();
 
     // Every press creates the application anew. Windows starts a new server for it; Wine hands
     // out the dead one's registration, and the link fails as the press reports it.
@@ -259,17 +259,17 @@ TEST_F(DeathAcrossProcesses, MeasurementKilledBetweenPressesIsStartedAnewByTheNe
     if (form.label2 == "Can't Link to PC-DMIS") {
         EXPECT_EQ(linesOf(form).size(), 1u) << "the point list keeps its lines";
         EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 1u);
-        ServerProcesses::serveMeasurementUnderAFreshClass();
+        ServerProcesses::serveCmmUnderAFreshClass();
         press();
     }
     EXPECT_EQ(form.label2, "Demo CMM 7.10");
-    EXPECT_NE(servers.measurementProcess(), first);
+    EXPECT_NE(servers.cmmProcess(), first);
     EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 2u);
 }
 
-TEST_F(DeathAcrossProcesses, MeasurementKilledInTheMiddleOfAPressKeepsWhatWasRead) {
+TEST_F(DeathAcrossProcesses, CmmKilledInTheMiddleOfAPressKeepsWhatWasRead) {
     startUp();
-    dieOn(servers.measurementControl(), "FeaturePoint", 11);
+    dieOn(servers.cmmControl(), "FeaturePoint", 11);
     form.selectFeatures({0, 2});  // F1 with 8 points, F3 with 12
     press();
     // The eleventh point fails with the process, and every call after it: the feature message,
@@ -279,7 +279,7 @@ TEST_F(DeathAcrossProcesses, MeasurementKilledInTheMiddleOfAPressKeepsWhatWasRea
     EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 10u);
 
     // The window stays usable: the next press links to a new server and reads everything.
-    ServerProcesses::serveMeasurementUnderAFreshClass();
+    ServerProcesses::serveCmmUnderAFreshClass();
     press();
     EXPECT_EQ(form.label2, "Demo CMM 7.10");
     EXPECT_EQ(linesOf(form).size(), 20u);
@@ -307,7 +307,7 @@ using ArgumentsAcrossProcesses = AcrossProcesses;
 TEST_F(ArgumentsAcrossProcesses, TheCadServerReceivesOneDimensionalArraysOfThreeDoubles) {
     auto application = automation::toObject<cad::Application>(cad.attach());
     auto document = automation::toObject<cad::Document>(application->activeDocument());
-    auto space = automation::toObject<automation::com::CadModelSpace>(document->modelSpace());
+    auto space = automation::toObject<::com::CadModelSpace>(document->modelSpace());
     const auto& dispatch = space->dispatch();
 
     const auto addSphere = [&](VARIANT centre, Variant radius) {
@@ -360,8 +360,8 @@ TEST_F(ArgumentsAcrossProcesses, TheCadServerReceivesOneDimensionalArraysOfThree
                 HasSubstr("argument 1"));
 }
 
-TEST_F(ArgumentsAcrossProcesses, TheMeasurementServerReceivesTheTablesArgumentTypes) {
-    auto application = automation::toObject<automation::com::ComObject>(cmm.create());
+TEST_F(ArgumentsAcrossProcesses, TheCmmServerReceivesTheTablesArgumentTypes) {
+    auto application = automation::toObject<::com::ComObject>(cmm.create());
     const auto& dispatch = application->dispatch();
     std::vector<Variant> wide;
     wide.push_back(Variant::int32(1));  // machine 1 takes a 16-bit integer
@@ -370,7 +370,7 @@ TEST_F(ArgumentsAcrossProcesses, TheMeasurementServerReceivesTheTablesArgumentTy
     auto commands = automation::toObject<cmm::PartProgram>(
                         automation::toObject<cmm::Application>(cmm.create())->partProgram())
                         ->commands();
-    const auto& collection = automation::toObject<automation::com::ComObject>(commands)->dispatch();
+    const auto& collection = automation::toObject<::com::ComObject>(commands)->dispatch();
     std::vector<Variant> byValue;
     byValue.push_back(Variant::int16(1));  // Item takes its position by reference
     EXPECT_THAT(failureOf([&] { collection.callByName("Item", std::move(byValue)); }),
@@ -388,7 +388,7 @@ TEST_F(ArgumentsAcrossProcesses, ResultsOfTheWrongKindFailAsTheirPhaseReports) {
     answer.push_back(Variant::text("PointCount"));
     answer.push_back(Variant::int32(40000));  // over 16 bits
     answer.push_back(Variant::int32(0));
-    servers.measurementControl().callByName("AnswerOn", std::move(answer));
+    servers.cmmControl().callByName("AnswerOn", std::move(answer));
     std::vector<Variant> notASolid;
     notASolid.push_back(Variant::text("AddSphere"));
     notASolid.push_back(Variant::real(5));
@@ -400,7 +400,7 @@ TEST_F(ArgumentsAcrossProcesses, ResultsOfTheWrongKindFailAsTheirPhaseReports) {
     EXPECT_TRUE(linesOf(form).empty());
     EXPECT_EQ(form.label2, "Can't Get Feature ");
 
-    servers.measurementControl().callByName("ClearFaults");
+    servers.cmmControl().callByName("ClearFaults");
     press();
     EXPECT_EQ(linesOf(form).size(), 9u);
     EXPECT_EQ(form.label2, "Can't Link to AutoCAD") << "a number where a sphere belongs";
@@ -415,7 +415,7 @@ TEST_F(ReferencesAcrossProcesses, AfterTheWindowLetsGoTheServersHoldNothingOfThe
         w.texts[TextBox::Text3] = "0.05";
         w.checks[CheckBox::Check4] = 1;
     });
-    const DWORD measurement = servers.measurementProcess();
+    const DWORD measurement = servers.cmmProcess();
     EXPECT_GT(numberOf(servers.cadControl(), "Objects"), 1);
 
     state = {};

@@ -5,9 +5,9 @@
 
 #include "app/send_to_acad.h"
 #include "app/startup.h"
-#include "automation/com/apartment.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cmm_connector.h"
+#include "com/apartment.h"
+#include "com/cad_connector.h"
+#include "com/cmm_connector.h"
 #include "standin/servers/tests/server_processes.h"
 #include "view/memory_form.h"
 
@@ -55,13 +55,13 @@ TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesIts
     EXPECT_EQ(ServerProcesses::readClassesText(kStandInClass), "CMM Points CAD stand-in");
 
     {
-        automation::com::Apartment apartment;
+        ::com::Apartment apartment;
         ServerProcesses servers;
         servers.startCad();  // in the running object table under the installed class
         view::MemoryForm form;
         app::WindowState state;
-        automation::com::CmmConnector cmm;
-        automation::com::CadConnector cad;
+        ::com::CmmConnector cmm;
+        ::com::CadConnector cad;
         app::startUp(form, cmm, state);
         form.selectFeatures({1});
         app::sendToAcad(form, cmm, cad, state);

@@ -11,22 +11,22 @@
 
 #include "app/send_to_acad.h"
 #include "app/startup.h"
-#include "automation/com/apartment.h"
-#include "automation/com/cad_connector.h"
-#include "automation/com/cmm_connector.h"
-#include "points/failure.h"
+#include "com/apartment.h"
+#include "com/cad_connector.h"
+#include "com/cmm_connector.h"
+#include "points/program_failure.h"
 #include "standin/cad.h"
+#include "standin/cmm.h"
 #include "standin/com/cad_server.h"
 #include "standin/com/class_ids.h"
-#include "standin/com/measurement_server.h"
-#include "standin/measurement.h"
+#include "standin/com/cmm_server.h"
 #include "standin/servers/tests/server_processes.h"
 #include "view/memory_form.h"
 
 namespace {
 
-using automation::com::Dispatch;
-using automation::com::Variant;
+using ::com::Dispatch;
+using ::com::Variant;
 using servertest::ServerProcesses;
 
 constexpr const char* kKinds[] = {"lookup", "invoke", "direct", "query", "release"};
@@ -55,7 +55,7 @@ Counts countsOf(const Dispatch& control) {
 
 // Both servers' calls since their last reset, summed.
 Counts bothCounts() {
-    const Counts m = countsOf(ServerProcesses::measurementControl());
+    const Counts m = countsOf(ServerProcesses::cmmControl());
     const Counts c = countsOf(ServerProcesses::cadControl());
     Counts sum;
     for (int k = 0; k < 5; ++k) sum.of[k] = m.of[k] + c.of[k];
@@ -63,7 +63,7 @@ Counts bothCounts() {
 }
 
 void resetBoth() {
-    ServerProcesses::measurementControl().callByName("ResetCalls");
+    ServerProcesses::cmmControl().callByName("ResetCalls");
     ServerProcesses::cadControl().callByName("ResetCalls");
 }
 
@@ -71,7 +71,7 @@ void addFeature(const std::string& id, int points) {
     std::vector<Variant> args;
     args.push_back(Variant::text(id));
     args.push_back(Variant::int32(points));
-    ServerProcesses::measurementControl().callByName("AddFeature", std::move(args));
+    ServerProcesses::cmmControl().callByName("AddFeature", std::move(args));
 }
 
 void printRow(const char* what, const Counts& counts, double per) {
@@ -138,7 +138,7 @@ void reportCalls(cmm::Connector& cmm, cad::Connector& cad, const std::function<C
     }
 }
 
-void addScansTo(standin::MeasurementState& state) {
+void addScansTo(standin::CmmState& state) {
     for (const auto& [id, n] : {std::pair<std::string, int>{"F9001", kCountedPoints},
                                 {"F9002", 1},
                                 {"F9003", kTimedPoints}}) {
@@ -152,19 +152,17 @@ void addScansTo(standin::MeasurementState& state) {
 }  // namespace
 
 int main() {
-    automation::com::Apartment apartment;
-    automation::com::CmmConnector cmm;
-    automation::com::CadConnector cad;
+    ::com::Apartment apartment;
+    ::com::CmmConnector cmm;
+    ::com::CadConnector cad;
     ServerProcesses::registerBoth();
     try {
         // In this process, every call reaches the server just as the program makes it.
         {
-            auto measurement =
-                std::make_shared<standin::MeasurementState>(standin::demoMeasurement());
+            auto measurement = std::make_shared<standin::CmmState>(standin::demoCmm());
             auto drawing = std::make_shared<standin::CadState>(standin::demoCad());
-            standin::com::MeasurementServer cmmServer(
-                std::make_shared<standin::MeasurementConnector>(measurement),
-                standin::com::kMeasurementServerClass);
+            standin::com::CmmServer cmmServer(std::make_shared<standin::CmmConnector>(measurement),
+                                              standin::com::kCmmServerClass);
             standin::com::CadServer cadServer(std::make_shared<standin::CadConnector>(drawing),
                                               standin::com::kCadServerClass);
             const auto counts = [&] {
@@ -221,7 +219,7 @@ int main() {
             "point), status \"%s\", %zu point lines.\n",
             kTimedPoints, took.count(), took.count() * 1000 / kTimedPoints, w.form.label2.c_str(),
             static_cast<std::size_t>(w.form.points.count()));
-    } catch (const points::Failure& failure) {
+    } catch (const points::ProgramFailure& failure) {
         std::printf("the report stopped: %s\n", failure.what());
     }
     ServerProcesses::unregisterBoth();

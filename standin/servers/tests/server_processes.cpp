@@ -8,25 +8,25 @@
 #include <sstream>
 #include <thread>
 
-#include "automation/com/com_ptr.h"
-#include "automation/com/failure.h"
-#include "automation/com/result.h"
-#include "automation/com/text.h"
-#include "points/failure.h"
+#include "com/com_ptr.h"
+#include "com/hresult_failure.h"
+#include "com/result.h"
+#include "points/program_failure.h"
 #include "standin/com/class_ids.h"
+#include "windows/wide_text.h"
 
 namespace servertest {
 
 namespace {
 
-using automation::com::ComPtr;
-using automation::com::Dispatch;
+using ::com::ComPtr;
+using ::com::Dispatch;
 
 constexpr DWORD kProcessBoundMs = 30'000;
 
 std::wstring beside(const char* name) {
     // The build puts the test and the servers into folders it names; see the CMake file.
-    return automation::com::toWide(std::string(CMM_POINTS_SERVER_DIR) + "/" + name);
+    return win::toWide(std::string(CMM_POINTS_SERVER_DIR) + "/" + name);
 }
 
 // The running object table may still hold the entry of a server that was just killed, until the
@@ -40,8 +40,8 @@ Dispatch activeControl(const CLSID& clsid, const char* which) {
         ComPtr<IDispatch> control = running.query<IDispatch>(IID_IDispatch);
         if (control) return Dispatch(std::move(control));
         if (std::chrono::steady_clock::now() >= deadline) {
-            automation::com::check(found, member, "the server is not running");
-            throw points::Failure(member + " is not automatable");
+            ::com::check(found, member, "the server is not running");
+            throw points::ProgramFailure(member + " is not automatable");
         }
         Sleep(100);
     }
@@ -51,51 +51,48 @@ std::vector<std::string> freshClasses;
 
 }  // namespace
 
-void ServerProcesses::serveMeasurementUnderAFreshClass() {
-    CLSID fresh = standin::com::kMeasurementServerClass;
+void ServerProcesses::serveCmmUnderAFreshClass() {
+    CLSID fresh = standin::com::kCmmServerClass;
     fresh.Data4[7] = static_cast<unsigned char>(0x40 + freshClasses.size());
-    const std::string id = automation::com::guidText(fresh);
-    writeClassesText(
-        "CLSID\\" + id + "\\LocalServer32",
-        std::string("\"").append(automation::com::toUtf8(measurementImage())).append("\""));
+    const std::string id = ::com::guidText(fresh);
+    writeClassesText("CLSID\\" + id + "\\LocalServer32",
+                     std::string("\"").append(win::toUtf8(cmmImage())).append("\""));
     writeClassesText("pcdlrn.application\\CLSID", id);
     freshClasses.push_back(id);
 }
 
-void ServerProcesses::restoreMeasurementClass() {
+void ServerProcesses::restoreCmmClass() {
     if (freshClasses.empty()) return;
-    writeClassesText("pcdlrn.application\\CLSID",
-                     automation::com::guidText(standin::com::kMeasurementServerClass));
+    writeClassesText("pcdlrn.application\\CLSID", ::com::guidText(standin::com::kCmmServerClass));
     for (const auto& id : freshClasses) removeClassesKey("CLSID\\" + id);
     freshClasses.clear();
 }
 
 void ServerProcesses::writeClassesText(const std::string& path, const std::string& value,
                                        const char* name) {
-    const std::wstring wide = automation::com::toWide(value);
-    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
-                    name ? wideName.c_str() : nullptr, REG_SZ, wide.c_str(),
-                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    const std::wstring wide = win::toWide(value);
+    const std::wstring wideName = name ? win::toWide(name) : std::wstring();
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(), name ? wideName.c_str() : nullptr,
+                    REG_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string ServerProcesses::readClassesText(const std::string& path, const char* name) {
     wchar_t buffer[512];
     DWORD size = sizeof buffer;
-    const std::wstring wideName = name ? automation::com::toWide(name) : std::wstring();
-    if (RegGetValueW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str(),
+    const std::wstring wideName = name ? win::toWide(name) : std::wstring();
+    if (RegGetValueW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(),
                      name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ, nullptr, buffer,
                      &size) != ERROR_SUCCESS)
         return "(none)";
-    return automation::com::toUtf8(buffer);
+    return win::toUtf8(buffer);
 }
 
 void ServerProcesses::removeClassesKey(const std::string& path) {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, automation::com::toWide(path).c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, win::toWide(path).c_str());
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, win::toWide(path).c_str());
 }
 
-std::wstring ServerProcesses::measurementImage() { return beside("measurement_standin.exe"); }
+std::wstring ServerProcesses::cmmImage() { return beside("measurement_standin.exe"); }
 std::wstring ServerProcesses::cadImage() { return beside("cad_standin.exe"); }
 
 DWORD ServerProcesses::run(const std::wstring& image, const std::wstring& argument) {
@@ -105,27 +102,27 @@ DWORD ServerProcesses::run(const std::wstring& image, const std::wstring& argume
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(image.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        ADD_FAILURE() << "cannot start " << automation::com::toUtf8(image);
+        ADD_FAILURE() << "cannot start " << win::toUtf8(image);
         return ~DWORD{0};
     }
     DWORD code = ~DWORD{0};
     if (WaitForSingleObject(process.hProcess, kProcessBoundMs) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
     else
-        ADD_FAILURE() << automation::com::toUtf8(line) << " did not end";
+        ADD_FAILURE() << win::toUtf8(line) << " did not end";
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return code;
 }
 
 void ServerProcesses::registerBoth() {
-    EXPECT_EQ(run(measurementImage(), L"/regserver"), 0u);
+    EXPECT_EQ(run(cmmImage(), L"/regserver"), 0u);
     EXPECT_EQ(run(cadImage(), L"/regserver"), 0u);
 }
 
 void ServerProcesses::unregisterBoth() {
-    restoreMeasurementClass();
-    EXPECT_EQ(run(measurementImage(), L"/unregserver"), 0u);
+    restoreCmmClass();
+    EXPECT_EQ(run(cmmImage(), L"/unregserver"), 0u);
     EXPECT_EQ(run(cadImage(), L"/unregserver"), 0u);
 }
 
@@ -168,7 +165,7 @@ bool ServerProcesses::cadRunning() const {
 void ServerProcesses::quitCad() {
     try {
         cadControl().callByName("Quit");
-    } catch (const points::Failure&) {
+    } catch (const points::ProgramFailure&) {
         // Ended already, or no longer answering: it is killed below.
     }
     if (WaitForSingleObject(cad_.hProcess, kProcessBoundMs) != WAIT_OBJECT_0) {
@@ -182,13 +179,13 @@ void ServerProcesses::killCad() {
     WaitForSingleObject(cad_.hProcess, kProcessBoundMs);
 }
 
-DWORD ServerProcesses::measurementProcess() {
-    automation::com::Variant id = measurementControl().getByName("ProcessId");
+DWORD ServerProcesses::cmmProcess() {
+    ::com::Variant id = cmmControl().getByName("ProcessId");
     return static_cast<DWORD>(id.get().lVal);
 }
 
-void ServerProcesses::killMeasurement() {
-    const DWORD id = measurementProcess();
+void ServerProcesses::killCmm() {
+    const DWORD id = cmmProcess();
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
     ASSERT_NE(process, nullptr);
     TerminateProcess(process, 9);
@@ -209,12 +206,12 @@ Dispatch ServerProcesses::cadControl() {
     return activeControl(standin::com::kCadControlClass, "CAD");
 }
 
-Dispatch ServerProcesses::measurementControl() {
-    return activeControl(standin::com::kMeasurementControlClass, "measurement");
+Dispatch ServerProcesses::cmmControl() {
+    return activeControl(standin::com::kCmmControlClass, "measurement");
 }
 
 std::vector<std::string> ServerProcesses::cadDrawing() {
-    const automation::Value text = automation::com::toValue(cadControl().getByName("Drawing"));
+    const automation::Value text = ::com::toValue(cadControl().getByName("Drawing"));
     std::vector<std::string> lines;
     std::istringstream in(std::get<std::string>(text.storage()));
     for (std::string line; std::getline(in, line);) lines.push_back(line);

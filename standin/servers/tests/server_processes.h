@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/com/dispatch.h"
+#include "com/dispatch.h"
 
 namespace servertest {
 
@@ -15,7 +15,7 @@ namespace servertest {
 // control object each puts into the running object table.
 class ServerProcesses {
   public:
-    static std::wstring measurementImage();
+    static std::wstring cmmImage();
     static std::wstring cadImage();
 
     // Runs `image argument` and gives its exit code; fails the test when it does not end in time.
@@ -37,14 +37,14 @@ class ServerProcesses {
     bool cadRunning() const;
 
     // The measurement stand-in process COM started, found through its control object.
-    DWORD measurementProcess();
-    void killMeasurement();
+    DWORD cmmProcess();
+    void killCmm();
     // Wine keeps the class registration of a local server that was killed and hands it out
     // again instead of starting a new server (Windows starts a new one). A restarted server is
     // therefore registered under a fresh class that the ProgID names from then on; it serves the
     // class the ProgID names. Restored before the registration is removed.
-    static void serveMeasurementUnderAFreshClass();
-    static void restoreMeasurementClass();
+    static void serveCmmUnderAFreshClass();
+    static void restoreCmmClass();
 
     // Keys under HKEY_CLASSES_ROOT of this Wine prefix, as an installed application writes them.
     static void writeClassesText(const std::string& path, const std::string& value,
@@ -55,8 +55,8 @@ class ServerProcesses {
     static bool endsWithin(DWORD processId, std::chrono::milliseconds bound);
 
     // The control objects; a failure when the server is not running.
-    static automation::com::Dispatch cadControl();
-    static automation::com::Dispatch measurementControl();
+    static ::com::Dispatch cadControl();
+    static ::com::Dispatch cmmControl();
     // The CAD stand-in's drawing, one line an entity.
     std::vector<std::string> cadDrawing();
 

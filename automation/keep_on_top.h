@@ -1,8 +1,0 @@
-#pragma once
-
-namespace automation {
-
-// Places the window in the topmost band, keeping its place and size (Windows only).
-void keepWindowOnTop(void* hwnd);
-
-}  // namespace automation

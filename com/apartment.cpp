@@ -1,0 +1,24 @@
+#include "com/apartment.h"
+
+#include "com/hresult_failure.h"
+
+namespace com {
+
+Apartment::Apartment() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // S_FALSE: already entered on this thread, which still needs its matching uninitialise.
+    check(result, "CoInitializeEx");
+    initialised_ = true;
+    filterRegistered_ = SUCCEEDED(CoRegisterMessageFilter(&filter_, &previousFilter_));
+}
+
+Apartment::~Apartment() {
+    if (filterRegistered_) {
+        IMessageFilter* ours = nullptr;
+        CoRegisterMessageFilter(previousFilter_, &ours);
+        if (previousFilter_) previousFilter_->Release();
+    }
+    if (initialised_) CoUninitialize();
+}
+
+}  // namespace com

@@ -1,0 +1,26 @@
+#include "com/cad_connector.h"
+
+#include "com/busy_retry.h"
+#include "com/cad_application.h"
+#include "windows/wide_text.h"
+
+namespace com {
+
+cad::Value CadConnector::attach() {
+    const std::string member = std::string("attach \"") + ids::kCadProgId + "\"";
+    CLSID clsid{};
+    check(CLSIDFromProgID(win::toWide(ids::kCadProgId).c_str(), &clsid), member,
+          "the application is not registered");
+    ComPtr<IUnknown> running;
+    check(BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); }),
+          member, "the application is not running");
+    ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
+    if (!object)
+        throw points::ProgramFailure(member + " failed: the running object is not automatable");
+    auto link = std::make_shared<Link>();  // a new link at every attachment
+    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)));
+    return automation::Value(
+        std::make_shared<CadApplication>(std::move(application), CheckedFace{}, link));
+}
+
+}  // namespace com

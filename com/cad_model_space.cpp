@@ -1,0 +1,47 @@
+#include "com/cad_model_space.h"
+
+#include "com/cad_solid.h"
+#include "com/result.h"
+#include "com/safe_array.h"
+
+namespace com {
+
+namespace {
+
+SafeArray arrayOf(const cad::Point3& point) { return SafeArray({point[0], point[1], point[2]}); }
+
+}  // namespace
+
+automation::Value CadModelSpace::addSphere(const cad::Point3& centre, double radius) {
+    SafeArray array = arrayOf(centre);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(array.address()));
+    args.push_back(Variant::real(radius));
+    return objectResult<CadSolid>(dispatch().callByName("AddSphere", std::move(args)),
+                                  &ids::kCadSolid, "AddSphere", link());
+}
+
+automation::Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
+    SafeArray array = arrayOf(centre);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(array.address()));
+    args.push_back(Variant::real(radius));
+    return objectResult<CadEntity<cad::Circle>>(dispatch().callByName("AddCircle", std::move(args)),
+                                                &ids::kCadCircle, "AddCircle", link());
+}
+
+automation::Value CadModelSpace::addSpline(const std::vector<double>& points,
+                                           const cad::Point3& start, const cad::Point3& end) {
+    // An array never allocated goes as a reference to no array at all, as VB passes it.
+    SafeArray pointArray = points.empty() ? SafeArray() : SafeArray(points);
+    SafeArray startArray = arrayOf(start);
+    SafeArray endArray = arrayOf(end);
+    std::vector<Variant> args;
+    args.push_back(Variant::doubleArrayRef(pointArray.address()));
+    args.push_back(Variant::doubleArrayRef(startArray.address()));
+    args.push_back(Variant::doubleArrayRef(endArray.address()));
+    return objectResult<CadEntity<cad::Spline>>(dispatch().callByName("AddSpline", std::move(args)),
+                                                &ids::kCadSpline, "AddSpline", link());
+}
+
+}  // namespace com

@@ -1,0 +1,25 @@
+#include "com/cmm_connector.h"
+
+#include "com/busy_retry.h"
+#include "com/cmm_application.h"
+#include "windows/wide_text.h"
+
+namespace com {
+
+cmm::Value CmmConnector::create() {
+    const std::string member = std::string("create \"") + ids::kCmmProgId + "\"";
+    CLSID clsid{};
+    check(CLSIDFromProgID(win::toWide(ids::kCmmProgId).c_str(), &clsid), member,
+          "the application is not registered");
+    ComPtr<IDispatch> object;
+    check(BusyRetry::run([&] {
+              return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch,
+                                      object.receiveVoid());
+          }),
+          member);
+    Variant result = Variant::dispatch(object.get());
+    auto link = std::make_shared<Link>();  // a new link at every creation
+    return objectResult<CmmApplication>(result, &ids::kCmmApplication, member, link);
+}
+
+}  // namespace com

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cmm/api.h"
+#include "com/com_object.h"
+#include "com/result.h"
+
+namespace com {
+
+class CmmMachine : public cmm::Machine, public ComObject {
+  public:
+    using ComObject::ComObject;
+    automation::Value name() override {
+        return toValue(dispatch().get(1, "machine name (member 1)"));
+    }
+};
+
+}  // namespace com
