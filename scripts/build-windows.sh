@@ -13,7 +13,8 @@ dist="$root/dist"
 # The test command builds the tests in the same build, so that it needs one cross build only.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMM_POINTS_BUILD_APP=OFF -DCMM_POINTS_BUILD_TESTS="${CMM_POINTS_WINDOWS_TESTS:-OFF}"
+    -DCMM_POINTS_BUILD_APP=OFF -DCMM_POINTS_BUILD_TESTS="${CMM_POINTS_WINDOWS_TESTS:-OFF}" \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build "$build" -j"$(nproc)"
 rm -rf "$dist"
 cmake --install "$build" --prefix "$dist"

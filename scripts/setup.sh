@@ -5,7 +5,7 @@ set -eu
 packages="cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev googletest libbenchmark-dev \
 xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
 mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 \
-openbox mingw-w64-tools libwine-dev"
+openbox mingw-w64-tools libwine-dev ccache"
 
 missing=""
 for package in $packages; do

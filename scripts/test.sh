@@ -11,7 +11,7 @@ build="${CMM_POINTS_BUILD_DIR:-$root/build-test}"
 # the fuzz targets replaying their corpora, all built with AddressSanitizer and
 # UndefinedBehaviorSanitizer. Any report, leaks included, fails the test that made it.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMM_POINTS_BACKEND=standin \
-    -DCMM_POINTS_BUILD_TESTS=ON -DCMM_POINTS_SANITIZE=ON
+    -DCMM_POINTS_BUILD_TESTS=ON -DCMM_POINTS_SANITIZE=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build "$build" -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1 \
 LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp" \
