@@ -68,7 +68,7 @@ TEST_F(WholePressTest, StartUpShowsMachineDiameterAndFeatures) {
     ASSERT_EQ(f.form.features.size(), 2u);
     EXPECT_EQ(f.form.features[0].id, "F1");
     EXPECT_EQ(f.form.features[1].id, "F2");
-    EXPECT_NE(f.state.machine, nullptr);
+    EXPECT_NE(engine.cmmLink().machine(), nullptr);
     EXPECT_GT(measurement->control().accepted, 0u);
 }
 
@@ -95,8 +95,8 @@ TEST_F(WholePressTest, CirclesAndSplineMatchTheEmbeddedPress) {
     EXPECT_EQ(splines[0]->splinePoints, (std::vector<double>{-1.5, 20, 3.25, 20, 20, 20}));
     EXPECT_TRUE(splines[0]->finished);
     // The last circle stays reachable through COM: its marker code goes to the fifth circle.
-    ASSERT_NE(f.state.lastCircle, nullptr);
-    f.state.lastCircle->setMarkCode(7);
+    ASSERT_NE(engine.cadLink().lastCircle(), nullptr);
+    engine.cadLink().lastCircle()->setMarkCode(7);
     EXPECT_EQ(f.drawn(EntityKind::Circle)[4]->markCode, 7);
 }
 
