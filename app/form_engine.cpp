@@ -27,10 +27,8 @@ std::shared_ptr<cmm::CommandCollection> commandsOf(cmm::Application& application
     return automation::toObject<cmm::CommandCollection>(partProgram->commands());
 }
 
-}  // namespace
-
 // The busy indication for as long as an action runs, however it ends.
-class FormEngine::Busy {
+class Busy {
   public:
     explicit Busy(FormShell& shell) : shell_(shell) { shell_.busyBegins(); }
     ~Busy() { shell_.busyEnds(); }
@@ -40,6 +38,8 @@ class FormEngine::Busy {
   private:
     FormShell& shell_;
 };
+
+}  // namespace
 
 FormEngine::FormEngine(view::FormView& form, FormShell& shell, cmm::Connector& cmm,
                        cad::Connector& cad)

@@ -48,8 +48,6 @@ class FormEngine {
     double probeRadius() const { return probeRadius_; }
 
   private:
-    class Busy;
-
     void fillFeatureList(cmm::Application& application);
 
     view::FormView& form_;
