@@ -5,11 +5,18 @@
 
 namespace app {
 
+namespace {
+
+// COM for the window's thread.
+class ComApartment : public BackendHost {
+    ::com::Apartment apartment_;
+};
+
+}  // namespace
+
 Backends makeBackends() {
     Backends backends;
-    // COM for the window's thread, kept until the window and its links to both applications are
-    // gone (the window is destroyed before the backends).
-    backends.extras = std::make_shared<::com::Apartment>();
+    backends.host = std::make_unique<ComApartment>();
     backends.cmm = std::make_unique<::com::CmmConnector>();
     backends.cad = std::make_unique<::com::CadConnector>();
     return backends;

@@ -61,12 +61,19 @@ constexpr std::array kControls{
 };
 
 // Designer names in the order of the view's enumerations.
-constexpr std::array<const char*, 8> kTextBoxNames{"Text1", "Text3", "Text4", "Text5",
-                                                   "Text6", "Text7", "Text8", "Combo1"};
-constexpr std::array<const char*, 7> kCheckBoxNames{"Check1", "Check2", "Check3", "Check4",
-                                                    "Check5", "Check6", "Check7"};
-constexpr std::array<const char*, 5> kOptionButtonNames{"Option1", "Option2", "Option3", "Option4",
-                                                        "Option5"};
+constexpr std::array kTextBoxNames{"Text1", "Text3", "Text4", "Text5",
+                                   "Text6", "Text7", "Text8", "Combo1"};
+constexpr std::array kCheckBoxNames{"Check1", "Check2", "Check3", "Check4",
+                                    "Check5", "Check6", "Check7"};
+constexpr std::array kOptionButtonNames{"Option1", "Option2", "Option3", "Option4", "Option5"};
+
+template <class Enum>
+constexpr std::size_t countOf() {
+    return static_cast<std::size_t>(Enum::Count);
+}
+static_assert(kTextBoxNames.size() == countOf<view::TextBox>());
+static_assert(kCheckBoxNames.size() == countOf<view::CheckBox>());
+static_assert(kOptionButtonNames.size() == countOf<view::OptionButton>());
 
 }  // namespace
 

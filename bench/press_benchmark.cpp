@@ -2,7 +2,7 @@
 // how many calls each outside application receives per point.
 #include <benchmark/benchmark.h>
 
-#include "app/startup.h"
+#include "app/form_engine.h"
 #include "standin/testing/press_fixture.h"
 
 namespace {
@@ -56,8 +56,8 @@ void BM_StartUp(benchmark::State& state) {
     }
     for (auto _ : state) {
         view::MemoryForm form;
-        app::WindowState window;
-        app::startUp(form, f.cmmConnector, window);
+        app::FormEngine window(form, f.shell, f.cmmConnector, f.cadConnector);
+        window.load();
         benchmark::DoNotOptimize(form.features.size());
     }
     reportPerPoint(state, f, kCommands);

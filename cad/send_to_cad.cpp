@@ -21,46 +21,44 @@ std::shared_ptr<ModelSpace> modelSpace(Document& document) {
 
 }  // namespace
 
-void sendToCad(view::FormView& form, Connector& connector, app::WindowState& state,
-               const points::SplineArrays& spline) {
-    view::EndingReport report = view::StatusReport{"Can't Link to AutoCAD"};
-    view::endOnFailure(form, report, [&] {
-        const auto locale = form.locale();
-        state.cadApplication = toObject<Application>(connector.attach());
-        state.cadApplication->setVisible(true);
-        state.cadDocument = toObject<Document>(state.cadApplication->activeDocument());
-        Document& document = *state.cadDocument;
+void sendToCad(view::FormView& form, Link& link, const points::PointList& lines,
+               const points::SplineArrays& spline, double& probeRadius) {
+    view::endOnFailure(
+        form, view::StatusReport{"Can't Link to AutoCAD"}, [&](view::ReportInForce& report) {
+            const auto locale = form.locale();
+            Document& document = link.renew();
 
-        std::optional<ToleranceCheck> check;
-        if (form.optionValue(OptionButton::Option5)) {
-            report = view::MessageReport{"Need Defined Group 'Part' for Check"};
-            check.emplace(form, document);
-        }
-
-        const points::PointList& lines = form.pointList();
-        const std::int16_t count = lines.count();
-        for (std::int16_t i = 0; i < count; ++i) {
-            const Point3 centre = points::parsePointLine(lines.lineAt(i), locale);
-            state.probeRadius = points::parseNumber(form.text(view::TextBox::Text1), locale) / 2;
-            const double radius = state.probeRadius;
-            if (radius < kSmallestProbeRadius) form.showMessage("Bad probe_radius");
-
-            if (form.optionValue(OptionButton::Option2)) {
-                toObject<Solid>(modelSpace(document)->addSphere(centre, radius))->finish();
+            std::optional<ToleranceCheck> check;
+            if (form.optionValue(OptionButton::Option5)) {
+                report.switchTo(view::MessageReport{"Need Defined Group 'Part' for Check"});
+                check.emplace(form, document);
             }
-            if (form.optionValue(OptionButton::Option1)) {
-                state.lastCircle =
-                    toObject<Circle>(modelSpace(document)->addCircle(centre, radius));
-                state.lastCircle->finish();
-            }
-            if (form.optionValue(OptionButton::Option5) && check) check->checkPoint(centre, radius);
-        }
 
-        if (form.checkValue(view::CheckBox::Check4) == 1) {
-            auto added = modelSpace(document)->addSpline(spline.points, spline.start, spline.end);
-            toObject<Spline>(added)->finish();
-        }
-    });
+            const std::int16_t count = lines.count();
+            for (std::int16_t i = 0; i < count; ++i) {
+                const Point3 centre = points::parsePointLine(lines.lineAt(i), locale);
+                probeRadius = points::parseNumber(form.text(view::TextBox::Text1), locale) / 2;
+                const double radius = probeRadius;
+                if (radius < kSmallestProbeRadius) form.showMessage("Bad probe_radius");
+
+                if (form.optionValue(OptionButton::Option2)) {
+                    toObject<Solid>(modelSpace(document)->addSphere(centre, radius))->finish();
+                }
+                if (form.optionValue(OptionButton::Option1)) {
+                    link.keepLastCircle(
+                        toObject<Circle>(modelSpace(document)->addCircle(centre, radius)));
+                    link.lastCircle()->finish();
+                }
+                if (form.optionValue(OptionButton::Option5) && check)
+                    check->checkPoint(centre, radius);
+            }
+
+            if (form.checkValue(view::CheckBox::Check4) == 1) {
+                auto added =
+                    modelSpace(document)->addSpline(spline.points, spline.start, spline.end);
+                toObject<Spline>(added)->finish();
+            }
+        });
 }
 
 }  // namespace cad

@@ -4,7 +4,6 @@
 
 #include "plot/feature_steps.h"
 #include "plot/point_adjuster.h"
-#include "view/reports.h"
 
 namespace plot {
 
@@ -21,8 +20,10 @@ constexpr std::int32_t kPointArgA = 12, kPointArgB = 3, kPointArgC = 13, kPointA
 // One press's reading of the selected features, after the link has succeeded.
 class FeatureRun {
   public:
-    FeatureRun(view::FormView& form, cmm::Application& application, cmm::Machine& machine)
+    FeatureRun(view::FormView& form, cmm::Application& application, cmm::Machine& machine,
+               points::PointList& lines)
         : form_(form),
+          lines_(lines),
           locale_(form.locale()),
           application_(application),
           machine_(machine),
@@ -30,7 +31,7 @@ class FeatureRun {
           adjuster_(form, steps_) {}
 
     points::SplineArrays readAll() {
-        steps_.run([&] { form_.pointList().clear(); });
+        steps_.run([&] { lines_.clear(); });
         const std::int16_t count = form_.featureCount();
         steps_.run([&] {
             auto program = toObject<cmm::PartProgram>(application_.partProgram());
@@ -97,9 +98,8 @@ class FeatureRun {
                 for (std::size_t k = 0; k < 3; ++k) xyz[k] = coordinate(*point, kAxes[k]);
             }))
             return;
-        steps_.run([&] {
-            form_.pointList().append(points::formatPointLine(xyz[0], xyz[1], xyz[2], locale_));
-        });
+        steps_.run(
+            [&] { lines_.append(points::formatPointLine(xyz[0], xyz[1], xyz[2], locale_)); });
 
         if (!spline()) return;
         const std::size_t base = 3 * static_cast<std::size_t>(number - 1);
@@ -122,6 +122,7 @@ class FeatureRun {
     }
 
     view::FormView& form_;
+    points::PointList& lines_;
     const points::NumberLocale locale_;
     cmm::Application& application_;
     cmm::Machine& machine_;
@@ -133,15 +134,10 @@ class FeatureRun {
 
 }  // namespace
 
-std::optional<points::SplineArrays> readFeatures(view::FormView& form, cmm::Connector& connector,
-                                                 app::WindowState& state) {
-    const bool linked = view::endOnFailure(form, view::StatusReport{"Can't Link to PC-DMIS"}, [&] {
-        state.cmmApplication = toObject<cmm::Application>(connector.create());
-        state.machine = toObject<cmm::Machine>(state.cmmApplication->machine(1));
-        form.setStatus(toText(state.machine->name(), form.locale()));
-    });
-    if (!linked) return std::nullopt;
-    return FeatureRun(form, *state.cmmApplication, *state.machine).readAll();
+std::optional<points::SplineArrays> readFeatures(view::FormView& form, cmm::Link& link,
+                                                 points::PointList& lines) {
+    if (!link.renew(form)) return std::nullopt;
+    return FeatureRun(form, *link.application(), *link.machine(), lines).readAll();
 }
 
 }  // namespace plot

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/window_state.h"
-#include "cmm/api.h"
+#include "cmm/link.h"
+#include "points/point_list.h"
 #include "points/spline_arrays.h"
 #include "view/form_view.h"
 
@@ -13,7 +13,7 @@ namespace plot {
 // and fills it with one adjusted point line per point of every selected feature, in list order.
 // Returns the spline arrays for the drawing phase, or nothing when the link failed (the press
 // ends then with "Can't Link to PC-DMIS").
-std::optional<points::SplineArrays> readFeatures(view::FormView& form, cmm::Connector& connector,
-                                                 app::WindowState& state);
+std::optional<points::SplineArrays> readFeatures(view::FormView& form, cmm::Link& link,
+                                                 points::PointList& lines);
 
 }  // namespace plot

@@ -1,12 +1,8 @@
 #include "view/memory_form.h"
 
-#include "points/program_failure.h"
-
 namespace view {
 
 namespace {
-constexpr std::size_t kMaxItems = 32767;
-
 bool inFrame4(OptionButton b) {
     return b == OptionButton::Option1 || b == OptionButton::Option2 || b == OptionButton::Option5;
 }
@@ -47,11 +43,6 @@ std::string MemoryForm::featureText(std::int16_t index) const {
 
 bool MemoryForm::featureSelected(std::int16_t index) const {
     return features.at(static_cast<std::size_t>(index)).selected;
-}
-
-void MemoryForm::appendFeature(const std::string& id) {
-    if (features.size() >= kMaxItems) throw points::ProgramFailure("the feature list is full");
-    features.push_back({id, false});
 }
 
 }  // namespace view

@@ -23,7 +23,6 @@ class MemoryForm : public FormView {
     std::map<OptionButton, bool> options{{OptionButton::Option1, true},
                                          {OptionButton::Option3, true}};
     std::vector<Feature> features;
-    points::PointList points;
     std::vector<std::string> messages;
     points::NumberLocale numberLocale;
 
@@ -41,8 +40,7 @@ class MemoryForm : public FormView {
     std::int16_t featureCount() const override;
     std::string featureText(std::int16_t index) const override;
     bool featureSelected(std::int16_t index) const override;
-    void appendFeature(const std::string& id) override;
-    points::PointList& pointList() override { return points; }
+    void appendFeature(const std::string& id) override { features.push_back({id, false}); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     points::NumberLocale locale() const override { return numberLocale; }
 };

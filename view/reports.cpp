@@ -2,11 +2,11 @@
 
 namespace view {
 
-void deliver(FormView& form, const EndingReport& report) {
-    if (const auto* status = std::get_if<StatusReport>(&report)) {
+void ReportInForce::deliver(FormView& form) const {
+    if (const auto* status = std::get_if<StatusReport>(&report_)) {
         form.setStatus(status->text);
     } else {
-        form.showMessage(std::get<MessageReport>(report).text);
+        form.showMessage(std::get<MessageReport>(report_).text);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "view/form_view.h"
@@ -18,17 +20,34 @@ struct MessageReport {
 };
 using EndingReport = std::variant<StatusReport, MessageReport>;
 
-void deliver(FormView& form, const EndingReport& report);
+// The report a failure ends an action with. It starts as the action's first report, and the
+// action switches it as it reaches a step whose failure is told another way.
+class ReportInForce {
+  public:
+    explicit ReportInForce(EndingReport first) : report_(std::move(first)) {}
 
-// Runs the action; a failure ends it with the report in force at that moment (the action may
-// switch the report it was given). Returns false when the action ended in a failure.
+    void switchTo(EndingReport next) { report_ = std::move(next); }
+    void deliver(FormView& form) const;
+
+  private:
+    EndingReport report_;
+};
+
+// Runs the action; a failure ends it with the report in force at that moment. An action that
+// switches the report takes the ReportInForce as its argument. Returns false when the action
+// ended in a failure.
 template <class Action>
-bool endOnFailure(FormView& form, const EndingReport& report, Action&& action) {
+bool endOnFailure(FormView& form, EndingReport first, Action&& action) {
+    ReportInForce report(std::move(first));
     try {
-        action();
+        if constexpr (std::is_invocable_v<Action, ReportInForce&>) {
+            action(report);
+        } else {
+            action();
+        }
         return true;
     } catch (const std::exception&) {
-        deliver(form, report);
+        report.deliver(form);
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/qt/form1.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -20,13 +21,9 @@
 #include <vector>
 
 #include "app/control_table.h"
-#include "app/qt/busy_cursor.h"
 #include "app/qt/keep_on_top.h"
 #include "app/qt/message_box.h"
 #include "app/qt/point_list_model.h"
-#include "app/send_to_acad.h"
-#include "app/startup.h"
-#include "app/unexpected_failure.h"
 #include "points/program_failure.h"
 
 namespace app {
@@ -143,7 +140,7 @@ class FeatureList : public QListWidget {
 }  // namespace
 
 Form1::Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent)
-    : QWidget(parent), cmm_(cmm), cad_(cad) {
+    : QWidget(parent), engine_(*this, *this, cmm, cad) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CMM Points"));
     setFont(designerFont(8.0, false));
@@ -153,7 +150,8 @@ Form1::Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent)
                  toPixels(kClientHeightTwips, logicalDpiY()));
 
     connect(named<QPushButton>("Command1"), &QPushButton::clicked, this, &QWidget::close);
-    connect(named<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::sendToAcad);
+    connect(named<QPushButton>("Command2"), &QPushButton::clicked, this,
+            [this] { engine_.press(); });
     // The lowest tab index that can take the focus is "Close"'s, so it has the focus at first.
     named<QPushButton>("Command1")->setFocus();
 }
@@ -225,7 +223,7 @@ void Form1::buildControls() {
             case ControlKind::ListBox:
                 if (name == QLatin1String("List1")) {
                     auto* list = new QListView(parent);
-                    pointModel_ = new PointListModel(points_, list);
+                    pointModel_ = new PointListModel(engine_.points(), list);
                     list->setModel(pointModel_);
                     list->setSelectionMode(QAbstractItemView::SingleSelection);
                     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -287,18 +285,15 @@ QWidget* Form1::control(const QString& name) const {
 
 void Form1::load() {
     keepOnTop(*this);
-    BusyCursor busy;
-    startUp(*this, cmm_, state_);
+    engine_.load();
 }
 
-void Form1::sendToAcad() {
-    const std::string unexpected = unexpectedFailureOf([this] {
-        BusyCursor busy;
-        app::sendToAcad(*this, cmm_, cad_, state_);
-    });
-    pointModel_->refresh();
-    if (!unexpected.empty()) showMessage(unexpected);
-}
+// The wait cursor while a blocking call to an outside application runs.
+void Form1::busyBegins() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+void Form1::busyEnds() { QApplication::restoreOverrideCursor(); }
+
+void Form1::showPointList(const points::PointList&) { pointModel_->refresh(); }
 
 bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) keepOnTop(*this);
@@ -363,12 +358,7 @@ std::string Form1::featureText(std::int16_t index) const {
 
 bool Form1::featureSelected(std::int16_t index) const { return featureItem(index).isSelected(); }
 
-void Form1::appendFeature(const std::string& id) {
-    if (list2_->count() >= points::PointList::kMaxLines) {
-        throw points::ProgramFailure("the feature list is full");
-    }
-    list2_->addItem(QString::fromStdString(id));
-}
+void Form1::appendFeature(const std::string& id) { list2_->addItem(QString::fromStdString(id)); }
 
 void Form1::showMessage(const std::string& text) {
     MessageBox::show(this, QString::fromStdString(text));

@@ -3,10 +3,9 @@
 #include <QWidget>
 #include <map>
 
-#include "app/window_state.h"
+#include "app/form_engine.h"
 #include "cad/api.h"
 #include "cmm/api.h"
-#include "points/point_list.h"
 #include "view/form_view.h"
 
 class QCheckBox;
@@ -22,22 +21,21 @@ namespace app {
 
 class PointListModel;
 
-// The program's one window. Its controls are built from the designer's table at fixed twip
-// positions; the logic below reaches them only through view::FormView, so the handlers here just
-// wire clicks to the std-only start-up and "Send To Acad" code.
-class Form1 : public QWidget, public view::FormView {
+// The program's one window as a Qt window: its controls built from the designer's table at fixed
+// twip positions, its clicks forwarded to the engine (app/form_engine.h).
+class Form1 : public QWidget, public view::FormView, private FormShell {
     Q_OBJECT
 
   public:
     Form1(cmm::Connector& cmm, cad::Connector& cad, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The window's load: keep-on-top, then start-up; call once before the window is shown.
+    // The window's load: keep-on-top, then the engine's; call once before the window is shown.
     void load();
 
     // A control by its designer name, or nullptr.
     QWidget* control(const QString& name) const;
-    const WindowState& state() const { return state_; }
+    FormEngine& engine() { return engine_; }
 
     std::string status() const override;
     void setStatus(const std::string& text) override;
@@ -49,7 +47,6 @@ class Form1 : public QWidget, public view::FormView {
     std::string featureText(std::int16_t index) const override;
     bool featureSelected(std::int16_t index) const override;
     void appendFeature(const std::string& id) override;
-    points::PointList& pointList() override { return points_; }
     void showMessage(const std::string& text) override;
     points::NumberLocale locale() const override;
 
@@ -58,8 +55,11 @@ class Form1 : public QWidget, public view::FormView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void busyBegins() override;
+    void busyEnds() override;
+    void showPointList(const points::PointList& lines) override;
+
     void buildControls();
-    void sendToAcad();
     QLineEdit* textBox(view::TextBox box) const;
     QCheckBox* checkBox(view::CheckBox box) const;
     QRadioButton* optionButton(view::OptionButton button) const;
@@ -67,10 +67,7 @@ class Form1 : public QWidget, public view::FormView {
     template <class T>
     T* named(const char* name) const;
 
-    cmm::Connector& cmm_;
-    cad::Connector& cad_;
-    WindowState state_;
-    points::PointList points_;
+    FormEngine engine_;
     PointListModel* pointModel_ = nullptr;
     std::map<QString, QWidget*> controls_;
     QLabel* label2_ = nullptr;

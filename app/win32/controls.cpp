@@ -139,9 +139,4 @@ std::string_view Controls::nameOf(int id) const {
     return table[static_cast<std::size_t>(index)].name;
 }
 
-int Controls::idOf(std::string_view name) const {
-    const Entry* e = entry(name);
-    return e ? GetDlgCtrlID(e->window) : 0;
-}
-
 }  // namespace app::win32

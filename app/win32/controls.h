@@ -15,12 +15,6 @@ namespace app::win32 {
 // in tab-index order, which is the order the dialog manager walks with Tab.
 class Controls {
   public:
-    struct Entry {
-        const ControlDesign* design;
-        HWND window;
-        int leftTwips, topTwips;  // relative to the client area
-    };
-
     // Control identifiers start here, clear of IDOK and IDCANCEL.
     static constexpr int kFirstId = 100;
 
@@ -32,10 +26,14 @@ class Controls {
     HWND find(std::string_view name) const;
     // The designer name of a control identifier, or an empty view.
     std::string_view nameOf(int id) const;
-    int idOf(std::string_view name) const;
-    const std::vector<Entry>& entries() const { return entries_; }
 
   private:
+    struct Entry {
+        const ControlDesign* design;
+        HWND window;
+        int leftTwips, topTwips;  // relative to the client area
+    };
+
     const Entry* entry(std::string_view name) const;
 
     std::vector<Entry> entries_;

@@ -2,10 +2,6 @@
 
 #include <utility>
 
-#include "app/send_to_acad.h"
-#include "app/startup.h"
-#include "app/unexpected_failure.h"
-#include "app/win32/busy_cursor.h"
 #include "app/win32/dpi.h"
 #include "app/win32/user_locale.h"
 #include "points/program_failure.h"
@@ -50,7 +46,7 @@ void registerWindowClass(HINSTANCE instance) {
 
 }  // namespace
 
-Form1::Form1(cmm::Connector& cmm, cad::Connector& cad) : cmm_(cmm), cad_(cad) {}
+Form1::Form1(cmm::Connector& cmm, cad::Connector& cad) : engine_(*this, *this, cmm, cad) {}
 
 Form1::~Form1() {
     if (window_) DestroyWindow(window_);
@@ -81,8 +77,7 @@ void Form1::applyDpi(int dotsPerInch) {
 
 void Form1::load() {
     win::keepWindowOnTop(window_);
-    BusyCursor busy;
-    startUp(*this, cmm_, state_);
+    engine_.load();
 }
 
 void Form1::show(int showCommand) {
@@ -99,21 +94,16 @@ void Form1::open(HINSTANCE instance, int showCommand) {
     show(showCommand);
 }
 
-void Form1::pressSendToAcad() {
-    const std::string unexpected = unexpectedFailureOf([this] {
-        BusyCursor busy;
-        app::sendToAcad(*this, cmm_, cad_, state_);
-    });
-    refreshPointList();
-    if (!unexpected.empty()) showMessage(unexpected);
-}
+void Form1::busyBegins() { busy_.emplace(); }
+
+void Form1::busyEnds() { busy_.reset(); }
 
 // The hidden List1 shows the point list's lines, as the list that carries them.
-void Form1::refreshPointList() {
+void Form1::showPointList(const points::PointList& lines) {
     HWND list1 = named("List1");
     SendMessageW(list1, LB_RESETCONTENT, 0, 0);
-    for (std::int16_t i = 0; i < points_.count(); ++i) {
-        const std::wstring line = win::toWide(points_.lineAt(i));
+    for (std::int16_t i = 0; i < lines.count(); ++i) {
+        const std::wstring line = win::toWide(lines.lineAt(i));
         SendMessageW(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }
 }
@@ -167,9 +157,6 @@ bool Form1::featureSelected(std::int16_t index) const {
 }
 
 void Form1::appendFeature(const std::string& id) {
-    if (featureCount() >= points::PointList::kMaxLines) {
-        throw points::ProgramFailure("the feature list is full");
-    }
     const std::wstring text = win::toWide(id);
     const LRESULT added =
         SendMessageW(named("List2"), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));

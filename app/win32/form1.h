@@ -3,23 +3,23 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
+#include "app/form_engine.h"
+#include "app/win32/busy_cursor.h"
 #include "app/win32/controls.h"
 #include "app/win32/fonts.h"
-#include "app/window_state.h"
 #include "cad/api.h"
 #include "cmm/api.h"
-#include "points/point_list.h"
 #include "view/form_view.h"
 
 namespace app::win32 {
 
-// The program's one window as a native Win32 window. Its controls are the standard Windows
-// controls made from the designer's table; the logic reaches them only through view::FormView,
-// and the window procedure just wires messages to start-up, "Send To Acad" and closing. One
-// window procedure dispatches each message to one small handler (window_procedure.cpp).
-class Form1 : public view::FormView {
+// The program's one window as a native Win32 window: the standard Windows controls made from the
+// designer's table, and one window procedure that dispatches each message to one small handler
+// (window_procedure.cpp), forwarding load and "Send To Acad" to the engine (app/form_engine.h).
+class Form1 : public view::FormView, private FormShell {
   public:
     static constexpr const wchar_t* kClassName = L"CmmPointsForm1";
 
@@ -30,7 +30,7 @@ class Form1 : public view::FormView {
 
     // Makes the window and its controls at their starting values, not yet shown.
     void create(HINSTANCE instance);
-    // The window's load: keep-on-top, then start-up; runs before the window is first shown.
+    // The window's load: keep-on-top, then the engine's; runs before the window is first shown.
     void load();
     // Shows the window with "Close" focused.
     void show(int showCommand);
@@ -40,7 +40,7 @@ class Form1 : public view::FormView {
     HWND handle() const { return window_; }
     // A control by its designer name, or nullptr.
     HWND control(std::string_view name) const { return controls_.find(name); }
-    const WindowState& state() const { return state_; }
+    FormEngine& engine() { return engine_; }
 
     std::string status() const override;
     void setStatus(const std::string& text) override;
@@ -52,7 +52,6 @@ class Form1 : public view::FormView {
     std::string featureText(std::int16_t index) const override;
     bool featureSelected(std::int16_t index) const override;
     void appendFeature(const std::string& id) override;
-    points::PointList& pointList() override { return points_; }
     void showMessage(const std::string& text) override;
     points::NumberLocale locale() const override;
 
@@ -67,17 +66,17 @@ class Form1 : public view::FormView {
     LRESULT onDpiChanged(int dotsPerInch, const RECT& suggested);
     LRESULT onDestroy();
 
+    void busyBegins() override;
+    void busyEnds() override;
+    void showPointList(const points::PointList& lines) override;
+
     // Fonts and control places for a DPI.
     void applyDpi(int dotsPerInch);
-    void pressSendToAcad();
-    void refreshPointList();
     HWND named(std::string_view name) const;
     LRESULT featureItem(UINT message, std::int16_t index, LPARAM data) const;
 
-    cmm::Connector& cmm_;
-    cad::Connector& cad_;
-    WindowState state_;
-    points::PointList points_;
+    FormEngine engine_;
+    std::optional<BusyCursor> busy_;
     Controls controls_;
     std::unique_ptr<DesignerFonts> fonts_;
     HWND window_ = nullptr;

@@ -73,7 +73,7 @@ LRESULT Form1::onCommand(int id, int notification) {
     if (name == "Command1") {
         DestroyWindow(window_);
     } else if (name == "Command2") {
-        pressSendToAcad();
+        engine_.press();
     }
     return 0;
 }

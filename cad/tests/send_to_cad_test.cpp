@@ -19,11 +19,13 @@ class SendToCadTest : public ::testing::Test {
   protected:
     // Draws the given point lines as the drawing phase alone.
     void draw(const std::vector<std::string>& lines, const points::SplineArrays& spline = {}) {
-        f.form.points.clear();
-        for (const auto& line : lines) f.form.points.append(line);
-        cad::sendToCad(f.form, f.cadConnector, f.state, spline);
+        points::PointList& points = f.engine.points();
+        points.clear();
+        for (const auto& line : lines) points.append(line);
+        cad::sendToCad(f.form, f.engine.cadLink(), points, spline, probeRadius);
     }
     PressFixture f;
+    double probeRadius = 0.0;
 };
 
 TEST_F(SendToCadTest, TypicalPressDrawsMirroredSpheresInOrder) {
@@ -49,7 +51,7 @@ TEST_F(SendToCadTest, TypicalPressDrawsMirroredSpheresInOrder) {
     EXPECT_EQ(f.form.label2, "CMM-1");
     EXPECT_TRUE(f.form.messages.empty());
     EXPECT_TRUE(f.cad->visible);
-    EXPECT_EQ(f.state.lastCircle, nullptr);
+    EXPECT_EQ(f.engine.cadLink().lastCircle(), nullptr);
 }
 
 // The largest doubles are written rounded up beyond the range; the press still draws them, at the
@@ -78,8 +80,8 @@ TEST_F(SendToCadTest, CirclesKeepTheLastOneAndFetchModelSpacePerEntity) {
     const auto circles = f.drawn(EntityKind::Circle);
     ASSERT_EQ(circles.size(), 3u);
     EXPECT_EQ(circles[2]->centre, (points::Point3{3, 3, 0}));
-    ASSERT_NE(f.state.lastCircle, nullptr);
-    f.state.lastCircle->setMarkCode(7);
+    ASSERT_NE(f.engine.cadLink().lastCircle(), nullptr);
+    f.engine.cadLink().lastCircle()->setMarkCode(7);
     EXPECT_EQ(circles[2]->markCode, 7);
     EXPECT_FALSE(circles[1]->markCode);
     EXPECT_EQ(f.cad->faults.calls(CadOperation::ModelSpace), 3u);
@@ -101,7 +103,7 @@ TEST_F(SendToCadTest, ProbeDiameterIsReadPerLineWithItsWarning) {
     f.form.texts[TextBox::Text1] = "0.002";
     draw({"X=1 Y=1 Z=1", "X=2 Y=2 Z=2"});
     EXPECT_TRUE(f.form.messages.empty());
-    EXPECT_EQ(f.state.probeRadius, 0.001);
+    EXPECT_EQ(probeRadius, 0.001);
 
     f.form.texts[TextBox::Text1] = " 0.0018 ";
     draw({"X=1 Y=1 Z=1", "X=2 Y=2 Z=2"});

@@ -33,9 +33,10 @@ class ToleranceCheckTest : public ::testing::Test {
     }
 
     void check(const std::vector<std::string>& lines) {
-        f.form.points.clear();
-        for (const auto& line : lines) f.form.points.append(line);
-        cad::sendToCad(f.form, f.cadConnector, f.state, {});
+        points::PointList& points = f.engine.points();
+        points.clear();
+        for (const auto& line : lines) points.append(line);
+        cad::sendToCad(f.form, f.engine.cadLink(), points, {}, probeRadius);
     }
 
     // The spheres drawn, as (radius, marker code or -1, finished).
@@ -48,6 +49,7 @@ class ToleranceCheckTest : public ::testing::Test {
     }
 
     standin::testing::PressFixture f;
+    double probeRadius = 0.0;
     EntityPtr part;
 };
 

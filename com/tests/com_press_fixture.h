@@ -4,9 +4,10 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "app/send_to_acad.h"
-#include "app/startup.h"
+#include "app/form_engine.h"
 #include "com/apartment.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
@@ -31,8 +32,10 @@ class ComPressFixture : public ::testing::Test {
         ::com::BusyRetry::setBound(::com::BusyRetry::kDefaultBound);
     }
 
-    void startUp() { app::startUp(f.form, cmm, f.state); }
-    void press() { app::sendToAcad(f.form, cmm, cad, f.state); }
+    void startUp() { engine.load(); }
+    void press() { engine.press(); }
+    // The point list of the press through COM.
+    std::vector<std::string> lines() const { return standin::testing::linesOf(engine.points()); }
 
     ::com::Apartment apartment;
     standin::testing::PressFixture f;
@@ -40,6 +43,7 @@ class ComPressFixture : public ::testing::Test {
     std::optional<standin::com::CadServer> drawing;
     ::com::CmmConnector cmm;
     ::com::CadConnector cad;
+    app::FormEngine engine{f.form, f.shell, cmm, cad};
 };
 
 }  // namespace comtest

@@ -20,7 +20,7 @@ TEST_F(LinkTest, NoCmmApplicationRegisteredCannotLink) {
     measurement.reset();  // takes its ProgID out of the registry and revokes the class
     startUp();
     EXPECT_EQ(f.form.label2, "Can't Link to PC-DMIS");
-    EXPECT_EQ(f.state.cmmApplication, nullptr);
+    EXPECT_EQ(engine.cmmLink().application(), nullptr);
 
     f.form.label2 = "CMM-1";
     press();
@@ -32,7 +32,7 @@ TEST_F(LinkTest, NoCadApplicationInTheRunningObjectTableCannotLink) {
     drawing->stop();
     press();
     EXPECT_EQ(f.form.label2, "Can't Link to AutoCAD");
-    EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1 Y=2 Z=3", "X=4 Y=5 Z=6"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"X=1 Y=2 Z=3", "X=4 Y=5 Z=6"}));
     EXPECT_TRUE(f.cad->drawing.entities().empty());
     EXPECT_FALSE(f.cad->visible) << "no new instance was started";
 }

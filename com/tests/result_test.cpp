@@ -74,7 +74,7 @@ class NullCoordinateTest : public comtest::ComPressFixture {
         reference.press();
         EXPECT_EQ(f.form.label2, "Can't Get Feature ");
         EXPECT_EQ(f.form.label2, reference.form.label2);
-        EXPECT_EQ(f.lines(), reference.lines());
+        EXPECT_EQ(lines(), reference.lines());
         EXPECT_EQ(f.drawn(standin::EntityKind::Sphere).size(),
                   reference.drawn(standin::EntityKind::Sphere).size());
         EXPECT_TRUE(f.form.messages.empty());
@@ -84,13 +84,13 @@ class NullCoordinateTest : public comtest::ComPressFixture {
 
 TEST_F(NullCoordinateTest, NothingIsDrawnForPointsAnsweredNull) {
     pressWithNullAfter(0);
-    EXPECT_TRUE(f.lines().empty());
+    EXPECT_TRUE(lines().empty());
     EXPECT_TRUE(f.drawn(standin::EntityKind::Sphere).empty());
 }
 
 TEST_F(NullCoordinateTest, PointsReadBeforeTheNullsAreDrawn) {
     pressWithNullAfter(6);
-    EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1 Y=2 Z=3"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"X=1 Y=2 Z=3"}));
     ASSERT_EQ(f.drawn(standin::EntityKind::Sphere).size(), 1u);
     EXPECT_EQ(f.drawn(standin::EntityKind::Sphere)[0]->centre, (points::Point3{1, 2, 3}));
 }

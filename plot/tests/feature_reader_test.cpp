@@ -22,14 +22,14 @@ std::vector<points::Point3> row(int count, double z = 0.0) {
 class FeatureReaderTest : public ::testing::Test {
   protected:
     std::optional<points::SplineArrays> read() {
-        return plot::readFeatures(f.form, f.cmmConnector, f.state);
+        return plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     }
     PressFixture f;
 };
 
 TEST_F(FeatureReaderTest, ReadsOnlySelectedItemsInListOrder) {
     for (int i = 1; i <= 6; ++i) f.addFeature("F" + std::to_string(i), {{double(i), 0, 0}});
-    f.form.points.append("X=99 Y=99 Z=99");
+    f.engine.points().append("X=99 Y=99 Z=99");
     f.form.selectFeatures({1, 4});
     f.form.label2 = "stale";
 
@@ -41,7 +41,7 @@ TEST_F(FeatureReaderTest, ReadsOnlySelectedItemsInListOrder) {
 
 TEST_F(FeatureReaderTest, NothingSelectedEmptiesTheListAndStillDraws) {
     f.addFeature("F1", row(3));
-    f.form.points.append("X=1 Y=2 Z=3");
+    f.engine.points().append("X=1 Y=2 Z=3");
     f.press();
     EXPECT_TRUE(f.lines().empty());
     EXPECT_EQ(f.cmm->faults.calls(CmmOperation::CommandById), 0u);
@@ -84,7 +84,7 @@ TEST_F(FeatureReaderTest, FeatureMessageEndsWithTheFeatureBoxText) {
 TEST_F(FeatureReaderTest, LinkFailuresEndThePressBeforeTheListIsTouched) {
     f.addFeature("F1", row(2));
     f.form.selectFeatures({0});
-    f.form.points.append("X=1 Y=2 Z=3");
+    f.engine.points().append("X=1 Y=2 Z=3");
     f.cmm->installed = false;
     f.press();
     EXPECT_EQ(f.form.label2, "Can't Link to PC-DMIS");
@@ -94,13 +94,13 @@ TEST_F(FeatureReaderTest, LinkFailuresEndThePressBeforeTheListIsTouched) {
     // A failing machine 1 keeps the new application and the previous machine object.
     f.cmm->installed = true;
     ASSERT_TRUE(read());
-    auto machine = f.state.machine;
-    auto application = f.state.cmmApplication;
+    auto machine = f.engine.cmmLink().machine();
+    auto application = f.engine.cmmLink().application();
     f.cmm->faults.failOn(CmmOperation::Machine);
     EXPECT_FALSE(read());
     EXPECT_EQ(f.form.label2, "Can't Link to PC-DMIS");
-    EXPECT_EQ(f.state.machine, machine);
-    EXPECT_NE(f.state.cmmApplication, application);
+    EXPECT_EQ(f.engine.cmmLink().machine(), machine);
+    EXPECT_NE(f.engine.cmmLink().application(), application);
 }
 
 TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
@@ -152,9 +152,9 @@ TEST_F(FeatureReaderTest, AFullPointListKeepsItsLinesAndReportsTheRest) {
     f.addFeature("F2", row(2, 7.0));
     f.form.selectFeatures({0, 1});
     read();
-    ASSERT_EQ(f.form.points.count(), points::PointList::kMaxLines);
-    EXPECT_EQ(f.form.points.lineAt(0), "X=1 Y=2 Z=0");
-    EXPECT_EQ(f.form.points.lineAt(points::PointList::kMaxLines - 1), "X=32767 Y=65534 Z=0");
+    ASSERT_EQ(f.engine.points().count(), points::PointList::kMaxLines);
+    EXPECT_EQ(f.engine.points().lineAt(0), "X=1 Y=2 Z=0");
+    EXPECT_EQ(f.engine.points().lineAt(points::PointList::kMaxLines - 1), "X=32767 Y=65534 Z=0");
     EXPECT_EQ(f.form.label2, kFeatureMessage);
 }
 

@@ -16,7 +16,7 @@ class PointAdjusterTest : public ::testing::Test {
     std::vector<std::string> readFeature(std::vector<points::Point3> points) {
         f.addFeature("F1", std::move(points));
         f.form.selectFeatures({0});
-        plot::readFeatures(f.form, f.cmmConnector, f.state);
+        plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
         return f.lines();
     }
     PressFixture f;
@@ -46,7 +46,7 @@ TEST_F(PointAdjusterTest, ChangeOfDepthToZeroOverridesShift) {
               (std::vector<std::string>{"X=1 Y=2 Z=0", "X=4 Y=5 Z=0"}));
 
     f.form.checks[CheckBox::Check1] = f.form.checks[CheckBox::Check2] = 1;
-    plot::readFeatures(f.form, f.cmmConnector, f.state);
+    plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=0 Y=0 Z=0", "X=0 Y=0 Z=0"}));
 }
 
@@ -58,7 +58,7 @@ TEST_F(PointAdjusterTest, StartPointFlattensToTheFeaturesFirstPoint) {
               (std::vector<std::string>{"X=1 Y=1 Z=5", "X=2 Y=2 Z=5", "X=3 Y=3 Z=5"}));
 
     f.form.checks[CheckBox::Check7] = 1;
-    plot::readFeatures(f.form, f.cmmConnector, f.state);
+    plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(),
               (std::vector<std::string>{"X=1 Y=1 Z=-5", "X=2 Y=2 Z=-5", "X=3 Y=3 Z=-5"}));
 }
@@ -69,7 +69,7 @@ TEST_F(PointAdjusterTest, EachFeatureTakesItsOwnStartPoint) {
     f.addFeature("F1", {{0, 0, 5}, {0, 0, 6}});
     f.addFeature("F2", {{0, 0, -1}, {0, 0, -2}});
     f.form.selectFeatures({0, 1});
-    plot::readFeatures(f.form, f.cmmConnector, f.state);
+    plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=0 Y=0 Z=5", "X=0 Y=0 Z=5", "X=0 Y=0 Z=-1",
                                                    "X=0 Y=0 Z=-1"}));
 }
@@ -90,14 +90,14 @@ TEST_F(PointAdjusterTest, AFailingStepIsDroppedAloneAndThePointStillListed) {
     // An overflowing shift leaves the coordinate as it was.
     f.form.texts[TextBox::Text6] = "1E308";
     f.cmm->commands[0].points = {{1.7e308, 0, 0}};
-    plot::readFeatures(f.form, f.cmmConnector, f.state);
+    plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1.7E+308 Y=1 Z=0"}));
     EXPECT_EQ(f.form.label2, "Can't Get Feature ");
 
     // A point object that refuses writes keeps its values; the line is still written.
     f.form.texts[TextBox::Text6] = "1";
     f.cmm->faults.failOn(CmmOperation::WriteCoordinate);
-    plot::readFeatures(f.form, f.cmmConnector, f.state);
+    plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1.7E+308 Y=0 Z=0"}));
 }
 

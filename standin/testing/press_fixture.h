@@ -4,13 +4,25 @@
 #include <string>
 #include <vector>
 
-#include "app/send_to_acad.h"
-#include "app/window_state.h"
+#include "app/form_engine.h"
 #include "standin/cad.h"
 #include "standin/cmm.h"
 #include "view/memory_form.h"
 
 namespace standin::testing {
+
+// A shell with nothing to show: the window in memory has no cursor and no List1.
+struct QuietShell : app::FormShell {
+    void busyBegins() override {}
+    void busyEnds() override {}
+    void showPointList(const points::PointList&) override {}
+};
+
+inline std::vector<std::string> linesOf(const points::PointList& points) {
+    std::vector<std::string> lines;
+    for (std::int16_t i = 0; i < points.count(); ++i) lines.push_back(points.lineAt(i));
+    return lines;
+}
 
 // A window in memory wired to both stand-ins, for driving whole presses in tests: a machine
 // "CMM-1" with a probe of diameter 1, an empty part program and an empty running drawing.
@@ -20,7 +32,8 @@ struct PressFixture {
     CmmConnector cmmConnector{cmm};
     CadConnector cadConnector{cad};
     view::MemoryForm form;
-    app::WindowState state;
+    QuietShell shell;
+    app::FormEngine engine{form, shell, cmmConnector, cadConnector};
 
     PressFixture() {
         cmm->machineName = "CMM-1";
@@ -52,14 +65,9 @@ struct PressFixture {
         addFeature("F7", {{-1.5, 20, 3.25}, {20, 20, 20}});
     }
 
-    void press() { app::sendToAcad(form, cmmConnector, cadConnector, state); }
+    void press() { engine.press(); }
 
-    std::vector<std::string> lines() const {
-        std::vector<std::string> result;
-        for (std::int16_t i = 0; i < form.points.count(); ++i)
-            result.push_back(form.points.lineAt(i));
-        return result;
-    }
+    std::vector<std::string> lines() const { return linesOf(engine.points()); }
 
     std::vector<EntityPtr> drawn(EntityKind kind) const { return cad->drawing.entitiesOf(kind); }
 };

@@ -50,7 +50,7 @@ class StandinBackendsTest : public QObject {
         QTRY_VERIFY(viewer->isVisible());
         QVERIFY(!viewer->frameGeometry().intersects(form.frameGeometry()));
         QVERIFY(form.screen()->availableGeometry().contains(viewer->frameGeometry()));
-        QVERIFY(form.pointList().count() > 0);
+        QVERIFY(form.engine().points().count() > 0);
 
         QTest::mouseClick(send, Qt::LeftButton);
         QCOMPARE(viewers().size(), 1);

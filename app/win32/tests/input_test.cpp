@@ -228,8 +228,8 @@ TEST_F(InputTest, NumbersUseTheDecimalSeparatorOfTheUsersSettings) {
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
 
     EXPECT_EQ(text1, "5,080000");
-    ASSERT_EQ(form->pointList().count(), 1);
-    EXPECT_EQ(form->pointList().lineAt(0), "X=1,75 Y=2 Z=3");
+    ASSERT_EQ(form->engine().points().count(), 1);
+    EXPECT_EQ(form->engine().points().lineAt(0), "X=1,75 Y=2 Z=3");
     ASSERT_EQ(f.drawn(standin::EntityKind::Circle).size(), 1u);
     EXPECT_EQ(f.drawn(standin::EntityKind::Circle)[0]->centre, (points::Point3{1.75, 2, 3}));
 }

@@ -141,7 +141,7 @@ TEST_F(LayoutTest, ControlsStartAtTheirDesignedValues) {
     EXPECT_EQ(SendMessageW(control("Combo1"), CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(form->status(), "");
     EXPECT_EQ(form->text(view::TextBox::Combo1), "");
-    EXPECT_EQ(form->pointList().count(), 0);
+    EXPECT_EQ(form->engine().points().count(), 0);
     EXPECT_EQ(form->control("NoSuchControl"), nullptr);
 }
 

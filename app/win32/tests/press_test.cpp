@@ -42,7 +42,7 @@ TEST_F(StartUpTest, LinkedShowsMachineProbeDiameterAndTheFeaturesThatPassInComma
     EXPECT_EQ(windowText(control("Text1")), "5.080000");
     EXPECT_EQ(listItems(control("List2")), (std::vector<std::string>{"F1", "F", "F10"}));
     EXPECT_EQ(SendMessageW(control("List2"), LB_GETSELCOUNT, 0, 0), 0);
-    EXPECT_NE(form->state().machine, nullptr);
+    EXPECT_NE(form->engine().cmmLink().machine(), nullptr);
 }
 
 TEST_F(StartUpTest, NotLinkedLeavesTheProbeAndFeaturesEmptyAndTheWindowStillWorks) {
@@ -162,10 +162,7 @@ class WindowPressTest : public WindowTest {
         EXPECT_EQ(describeDrawing(f), describeDrawing(reference));
         EXPECT_EQ(windowText(control("Label2")), reference.form.label2);
         EXPECT_EQ(boxes.texts(), reference.form.messages);
-        std::vector<std::string> lines;
-        for (std::int16_t i = 0; i < form->pointList().count(); ++i)
-            lines.push_back(form->pointList().lineAt(i));
-        EXPECT_EQ(lines, reference.lines());
+        EXPECT_EQ(standin::testing::linesOf(form->engine().points()), reference.lines());
         // The hidden List1 carries the same lines and is still not shown.
         EXPECT_EQ(listItems(control("List1")), reference.lines());
         EXPECT_FALSE(IsWindowVisible(control("List1")));

@@ -5,12 +5,11 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/send_to_acad.h"
-#include "app/startup.h"
-#include "app/window_state.h"
+#include "app/form_engine.h"
 #include "com/apartment.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
@@ -28,6 +27,7 @@ namespace servertest {
 namespace {
 
 using ::com::Variant;
+using standin::testing::linesOf;
 using standin::testing::PressFixture;
 using ::testing::HasSubstr;
 using view::CheckBox;
@@ -57,12 +57,6 @@ void dieOn(const ::com::Dispatch& control, const char* operation, int afterCalls
     control.callByName("DieOn", std::move(args));
 }
 
-std::vector<std::string> linesOf(const view::MemoryForm& form) {
-    std::vector<std::string> lines;
-    for (std::int16_t i = 0; i < form.points.count(); ++i) lines.push_back(form.points.lineAt(i));
-    return lines;
-}
-
 long numberOf(const ::com::Dispatch& control, const char* property) {
     Variant value = control.getByName(property);
     return value.get().vt == VT_I4 ? value.get().lVal : -1;
@@ -85,6 +79,7 @@ class AcrossProcesses : public ::testing::Test {
         *reference.cmm = standin::demoCmm();
         *reference.cad = standin::demoCad();
         reference.form = view::MemoryForm();
+        engine.emplace(form, shell, cmm, cad);
     }
     void TearDown() override {
         DWORD measurement = 0;
@@ -92,7 +87,7 @@ class AcrossProcesses : public ::testing::Test {
             measurement = servers.cmmProcess();
         } catch (const points::ProgramFailure&) {
         }
-        state = {};  // the window lets go of its references
+        engine.reset();  // the window lets go of its references
         if (measurement && !ServerProcesses::endsWithin(measurement, 30s)) {
             ADD_FAILURE() << "the measurement stand-in did not end after its last object";
             if (HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, measurement)) {
@@ -104,16 +99,16 @@ class AcrossProcesses : public ::testing::Test {
     }
 
     void startUp() {
-        withinBound(kPressBound, "start-up", [&] { app::startUp(form, cmm, state); });
+        withinBound(kPressBound, "start-up", [&] { engine->load(); });
     }
     void press() {
-        withinBound(kPressBound, "the press", [&] { app::sendToAcad(form, cmm, cad, state); });
+        withinBound(kPressBound, "the press", [&] { engine->press(); });
     }
 
     // Starts both windows up, applies the same settings to both and presses both.
     void pressBoth(const std::function<void(view::MemoryForm&)>& settings) {
         startUp();
-        app::startUp(reference.form, reference.cmmConnector, reference.state);
+        reference.engine.load();
         settings(form);
         settings(reference.form);
         press();
@@ -122,7 +117,7 @@ class AcrossProcesses : public ::testing::Test {
 
     void expectTheReferenceDrawing() {
         EXPECT_EQ(servers.cadDrawing(), standin::drawingLines(reference.cad->drawing));
-        EXPECT_EQ(linesOf(form), reference.lines());
+        EXPECT_EQ(linesOf(engine->points()), reference.lines());
         EXPECT_EQ(form.label2, reference.form.label2);
         EXPECT_EQ(form.messages, reference.form.messages);
     }
@@ -130,9 +125,10 @@ class AcrossProcesses : public ::testing::Test {
     ::com::Apartment apartment;
     ServerProcesses servers;
     view::MemoryForm form;
-    app::WindowState state;
+    standin::testing::QuietShell shell;
     ::com::CmmConnector cmm;
     ::com::CadConnector cad;
+    std::optional<app::FormEngine> engine;
     PressFixture reference;
 };
 
@@ -218,7 +214,7 @@ TEST_F(LinkAcrossProcesses, NoCadProcessCannotLinkToAutoCadUntilOneIsStarted) {
     form.selectFeatures({1});
     press();
     EXPECT_EQ(form.label2, "Can't Link to AutoCAD");
-    EXPECT_EQ(linesOf(form).size(), 1u) << "the point list keeps what was read";
+    EXPECT_EQ(linesOf(engine->points()).size(), 1u) << "the point list keeps what was read";
 
     servers.startCad();
     press();
@@ -257,7 +253,7 @@ TEST_F(DeathAcrossProcesses, CmmKilledBetweenPressesIsStartedAnewByTheNextLink) 
     form.label2.clear();
     press();
     if (form.label2 == "Can't Link to PC-DMIS") {
-        EXPECT_EQ(linesOf(form).size(), 1u) << "the point list keeps its lines";
+        EXPECT_EQ(linesOf(engine->points()).size(), 1u) << "the point list keeps its lines";
         EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 1u);
         ServerProcesses::serveCmmUnderAFreshClass();
         press();
@@ -275,14 +271,14 @@ TEST_F(DeathAcrossProcesses, CmmKilledInTheMiddleOfAPressKeepsWhatWasRead) {
     // The eleventh point fails with the process, and every call after it: the feature message,
     // then the CAD phase draws what was read.
     EXPECT_EQ(form.label2, "Can't Get Feature ");
-    EXPECT_EQ(linesOf(form).size(), 10u);
+    EXPECT_EQ(linesOf(engine->points()).size(), 10u);
     EXPECT_EQ(countOf(servers.cadDrawing(), "circle centre"), 10u);
 
     // The window stays usable: the next press links to a new server and reads everything.
     ServerProcesses::serveCmmUnderAFreshClass();
     press();
     EXPECT_EQ(form.label2, "Demo CMM 7.10");
-    EXPECT_EQ(linesOf(form).size(), 20u);
+    EXPECT_EQ(linesOf(engine->points()).size(), 20u);
 }
 
 TEST_F(DeathAcrossProcesses, CadKilledInTheMiddleOfAPressEndsItAsALinkFailure) {
@@ -292,7 +288,7 @@ TEST_F(DeathAcrossProcesses, CadKilledInTheMiddleOfAPressEndsItAsALinkFailure) {
     form.choose(OptionButton::Option2);
     press();
     EXPECT_EQ(form.label2, "Can't Link to AutoCAD");
-    EXPECT_EQ(linesOf(form).size(), 8u);
+    EXPECT_EQ(linesOf(engine->points()).size(), 8u);
     EXPECT_FALSE(servers.cadRunning());
 
     servers.startCad();
@@ -397,12 +393,12 @@ TEST_F(ArgumentsAcrossProcesses, ResultsOfTheWrongKindFailAsTheirPhaseReports) {
     form.choose(OptionButton::Option2);
     form.checks[CheckBox::Check4] = 0;
     press();
-    EXPECT_TRUE(linesOf(form).empty());
+    EXPECT_TRUE(linesOf(engine->points()).empty());
     EXPECT_EQ(form.label2, "Can't Get Feature ");
 
     servers.cmmControl().callByName("ClearFaults");
     press();
-    EXPECT_EQ(linesOf(form).size(), 9u);
+    EXPECT_EQ(linesOf(engine->points()).size(), 9u);
     EXPECT_EQ(form.label2, "Can't Link to AutoCAD") << "a number where a sphere belongs";
 }
 
@@ -418,7 +414,7 @@ TEST_F(ReferencesAcrossProcesses, AfterTheWindowLetsGoTheServersHoldNothingOfThe
     const DWORD measurement = servers.cmmProcess();
     EXPECT_GT(numberOf(servers.cadControl(), "Objects"), 1);
 
-    state = {};
+    engine.reset();
     // Only the application object in the running object table stays.
     EXPECT_EQ(numberOf(servers.cadControl(), "Objects"), 1);
     EXPECT_TRUE(ServerProcesses::endsWithin(measurement, 30s))

@@ -3,12 +3,12 @@
 // class.
 #include <gtest/gtest.h>
 
-#include "app/send_to_acad.h"
-#include "app/startup.h"
+#include "app/form_engine.h"
 #include "com/apartment.h"
 #include "com/cad_connector.h"
 #include "com/cmm_connector.h"
 #include "standin/servers/tests/server_processes.h"
+#include "standin/testing/press_fixture.h"
 #include "view/memory_form.h"
 
 namespace servertest {
@@ -59,12 +59,13 @@ TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesIts
         ServerProcesses servers;
         servers.startCad();  // in the running object table under the installed class
         view::MemoryForm form;
-        app::WindowState state;
+        standin::testing::QuietShell shell;
         ::com::CmmConnector cmm;
         ::com::CadConnector cad;
-        app::startUp(form, cmm, state);
+        app::FormEngine engine(form, shell, cmm, cad);
+        engine.load();
         form.selectFeatures({1});
-        app::sendToAcad(form, cmm, cad, state);
+        engine.press();
         EXPECT_EQ(form.label2, "Demo CMM 7.10");
         EXPECT_EQ(servers.cadDrawing().size(), 4u) << "the demo drawing and one circle";
     }

@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/send_to_acad.h"
-#include "app/startup.h"
+#include "app/form_engine.h"
 #include "com/apartment.h"
 #include "com/cad_connector.h"
 #include "com/cmm_connector.h"
@@ -21,6 +20,7 @@
 #include "standin/com/class_ids.h"
 #include "standin/com/cmm_server.h"
 #include "standin/servers/tests/server_processes.h"
+#include "standin/testing/press_fixture.h"
 #include "view/memory_form.h"
 
 namespace {
@@ -84,9 +84,12 @@ void printRow(const char* what, const Counts& counts, double per) {
     std::printf(" %10.2f\n", goal);
 }
 
+// The window in memory over the COM client.
 struct Window {
+    Window(cmm::Connector& cmm, cad::Connector& cad) : engine(form, shell, cmm, cad) {}
     view::MemoryForm form;
-    app::WindowState state;
+    standin::testing::QuietShell shell;
+    app::FormEngine engine;
 };
 
 int indexOf(const view::MemoryForm& form, const std::string& id) {
@@ -103,14 +106,14 @@ void reportCalls(cmm::Connector& cmm, cad::Connector& cad, const std::function<C
                 "release", "sum of 4");
     // Start-up per command: the difference a hundred more commands make.
     addScans();
-    Window small;
+    Window small(cmm, cad);
     reset();
-    app::startUp(small.form, cmm, small.state);
+    small.engine.load();
     const Counts before = counts();
     addCommands(kExtraCommands);
-    Window large;
+    Window large(cmm, cad);
     reset();
-    app::startUp(large.form, cmm, large.state);
+    large.engine.load();
     printRow("start-up, per command", counts() - before, kExtraCommands);
 
     // Per point: a press of the scan less a press of its one-point twin.
@@ -123,13 +126,13 @@ void reportCalls(cmm::Connector& cmm, cad::Connector& cad, const std::function<C
     for (const auto& marker : markers) {
         Counts pressed[2];
         for (int scan = 0; scan < 2; ++scan) {
-            Window w;
+            Window w(cmm, cad);
             w.form = large.form;
             w.form.selectFeatures({indexOf(w.form, scan ? "F9001" : "F9002")});
             w.form.choose(marker.option);
             w.form.texts[view::TextBox::Text3] = "0.05";
             reset();
-            app::sendToAcad(w.form, cmm, cad, w.state);
+            w.engine.press();
             pressed[scan] = counts();
             if (w.form.label2 != small.form.label2)
                 std::printf("  (the press ended with \"%s\")\n", w.form.label2.c_str());
@@ -207,18 +210,18 @@ int main() {
                 addFeature("F9003", kTimedPoints);
             });
 
-        Window w;
-        app::startUp(w.form, cmm, w.state);
+        Window w(cmm, cad);
+        w.engine.load();
         w.form.selectFeatures({indexOf(w.form, "F9003")});
         w.form.choose(view::OptionButton::Option2);
         const auto start = std::chrono::steady_clock::now();
-        app::sendToAcad(w.form, cmm, cad, w.state);
+        w.engine.press();
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::printf(
             "\nA \"Spheres\" press of %d points across processes: %.2f s (%.2f ms a "
             "point), status \"%s\", %zu point lines.\n",
             kTimedPoints, took.count(), took.count() * 1000 / kTimedPoints, w.form.label2.c_str(),
-            static_cast<std::size_t>(w.form.points.count()));
+            static_cast<std::size_t>(w.engine.points().count()));
     } catch (const points::ProgramFailure& failure) {
         std::printf("the report stopped: %s\n", failure.what());
     }

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/form_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "standin/cad.h"
 #include "standin/cmm.h"
+#include "standin/testing/press_fixture.h"
 #include "view/memory_form.h"
 
 namespace {
@@ -18,8 +20,10 @@ using standin::CmmOperation;
 struct StartUpFixture : ::testing::Test {
     std::shared_ptr<standin::CmmState> cmm = std::make_shared<standin::CmmState>();
     standin::CmmConnector connector{cmm};
+    standin::CadConnector cadConnector{std::make_shared<standin::CadState>()};
     view::MemoryForm form;
-    app::WindowState state;
+    standin::testing::QuietShell shell;
+    app::FormEngine engine{form, shell, connector, cadConnector};
 
     StartUpFixture() {
         cmm->machineName = "GLOBAL-7107";
@@ -31,7 +35,7 @@ struct StartUpFixture : ::testing::Test {
         for (const auto& id : ids) cmm->commands.push_back({id, "FEAT/POINT", {{1.0, 2.0, 3.0}}});
     }
 
-    void startUp() { app::startUp(form, connector, state); }
+    void startUp() { engine.load(); }
 
     std::vector<std::string> featureList() const {
         std::vector<std::string> ids;
@@ -48,9 +52,9 @@ TEST_F(StartUpFixture, LinkedShowsMachineDiameterAndKeepsTheLinks) {
     EXPECT_EQ(text1(), "1.000000");
     EXPECT_EQ(featureList(), std::vector<std::string>{"F1"});
     EXPECT_TRUE(form.messages.empty());
-    EXPECT_NE(state.cmmApplication, nullptr);
-    EXPECT_NE(state.machine, nullptr);
-    EXPECT_DOUBLE_EQ(state.probeRadius, 0.5);
+    EXPECT_NE(engine.cmmLink().application(), nullptr);
+    EXPECT_NE(engine.cmmLink().machine(), nullptr);
+    EXPECT_DOUBLE_EQ(engine.probeRadius(), 0.5);
     EXPECT_FALSE(form.features[0].selected) << "start-up selects nothing";
 }
 
@@ -113,7 +117,7 @@ TEST_F(StartUpFixture, NoApplicationShowsTheLinkFailureAndWritesNothingElse) {
     EXPECT_EQ(text1(), "");
     EXPECT_TRUE(form.features.empty());
     EXPECT_TRUE(form.messages.empty()) << "a failed link shows no dialog";
-    EXPECT_EQ(state.cmmApplication, nullptr);
+    EXPECT_EQ(engine.cmmLink().application(), nullptr);
 }
 
 TEST_F(StartUpFixture, FailureAfterTheMachineNameReplacesItAndKeepsWhatWasWritten) {
@@ -142,7 +146,6 @@ TEST_F(StartUpFixture, FailureAfterTheMachineNameReplacesItAndKeepsWhatWasWritte
         cmm->faults.failOn(row.op, row.afterCalls);
         cmm->faults.resetCalls();
         form = view::MemoryForm{};
-        state = app::WindowState{};
         startUp();
         EXPECT_EQ(form.label2, "Can't Link to PC-DMIS");
         EXPECT_EQ(text1(), row.text1);
@@ -207,9 +210,11 @@ TEST_F(StartUpFixture, EachCommandCostsFourFreshRequests) {
 TEST(StartUpDemo, DemoPartProgramLinksAndListsItsFeatures) {
     auto cmm = std::make_shared<standin::CmmState>(standin::demoCmm());
     standin::CmmConnector connector{cmm};
+    standin::CadConnector cad{std::make_shared<standin::CadState>()};
     view::MemoryForm form;
-    app::WindowState state;
-    app::startUp(form, connector, state);
+    standin::testing::QuietShell shell;
+    app::FormEngine engine(form, shell, connector, cad);
+    engine.load();
     EXPECT_EQ(form.label2, cmm->machineName);
     EXPECT_FALSE(form.features.empty());
     for (const auto& feature : form.features) EXPECT_EQ(feature.id.front(), 'F');
