@@ -17,8 +17,9 @@ automation::Value CadModelSpace::addSphere(const cad::Point3& centre, double rad
     std::vector<Variant> args;
     args.push_back(Variant::doubleArrayRef(array.address()));
     args.push_back(Variant::real(radius));
-    return objectResult<CadSolid>(dispatch().callByName("AddSphere", std::move(args)),
-                                  &ids::kCadSolid, "AddSphere", link());
+    return objectResult<CadSolid>(dispatch().call(cad_members::kAddSphere, std::move(args)),
+                                  &cad_members::kSolidInterface, labelOf(cad_members::kAddSphere),
+                                  link());
 }
 
 automation::Value CadModelSpace::addCircle(const cad::Point3& centre, double radius) {
@@ -26,8 +27,9 @@ automation::Value CadModelSpace::addCircle(const cad::Point3& centre, double rad
     std::vector<Variant> args;
     args.push_back(Variant::doubleArrayRef(array.address()));
     args.push_back(Variant::real(radius));
-    return objectResult<CadEntity<cad::Circle>>(dispatch().callByName("AddCircle", std::move(args)),
-                                                &ids::kCadCircle, "AddCircle", link());
+    return objectResult<CadEntity<cad::Circle>>(
+        dispatch().call(cad_members::kAddCircle, std::move(args)), &cad_members::kCircleInterface,
+        labelOf(cad_members::kAddCircle), link());
 }
 
 automation::Value CadModelSpace::addSpline(const std::vector<double>& points,
@@ -40,8 +42,9 @@ automation::Value CadModelSpace::addSpline(const std::vector<double>& points,
     args.push_back(Variant::doubleArrayRef(pointArray.address()));
     args.push_back(Variant::doubleArrayRef(startArray.address()));
     args.push_back(Variant::doubleArrayRef(endArray.address()));
-    return objectResult<CadEntity<cad::Spline>>(dispatch().callByName("AddSpline", std::move(args)),
-                                                &ids::kCadSpline, "AddSpline", link());
+    return objectResult<CadEntity<cad::Spline>>(
+        dispatch().call(cad_members::kAddSpline, std::move(args)), &cad_members::kSplineInterface,
+        labelOf(cad_members::kAddSpline), link());
 }
 
 }  // namespace com

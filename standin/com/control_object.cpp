@@ -16,18 +16,8 @@ namespace standin::com {
 
 namespace {
 
-constexpr std::array<const char*, 17> kCmmOperations{
-    "Create",         "Machine",        "MachineName", "PartProgram", "OldBasic",
-    "ProbeRadius",    "Commands",       "Count",       "Item",        "Id",
-    "CommandById",    "CommandValue",   "FeatureData", "PointCount",  "FeaturePoint",
-    "ReadCoordinate", "WriteCoordinate"};
-constexpr std::array<const char*, 15> kCadOperations{
-    "Attach",   "Visible",    "ActiveDocument",    "Groups",    "GroupItem",
-    "EntityAt", "ModelSpace", "AddSphere",         "AddCircle", "AddSpline",
-    "Finish",   "MarkCode",   "CheckInterference", "Measure",   "Discard"};
-
 template <class Operation, std::size_t N>
-Operation operationNamed(const std::array<const char*, N>& names, const std::string& name,
+Operation operationNamed(const std::array<std::string_view, N>& names, const std::string& name,
                          UINT position) {
     for (std::size_t i = 0; i < N; ++i)
         if (name == names[i]) return static_cast<Operation>(i);
@@ -87,10 +77,11 @@ class ControlObject : public ServerObject {
                 const std::string name = args.text(0);
                 if (target_.measurement)
                     return number(target_.measurement->faults.calls(
-                                      operationNamed<CmmOperation>(kCmmOperations, name, 0)),
+                                      operationNamed<CmmOperation>(kCmmOperationNames, name, 0)),
                                   out);
                 return number(
-                    cad().faults.calls(operationNamed<CadOperation>(kCadOperations, name, 0)), out);
+                    cad().faults.calls(operationNamed<CadOperation>(kCadOperationNames, name, 0)),
+                    out);
             }
             case kResetCalls:
                 args.expectCall(0);
@@ -166,11 +157,12 @@ class ControlObject : public ServerObject {
         if (answer) value = args.value(1);
         if (target_.measurement) {
             auto& faults = target_.measurement->faults;
-            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, args.count() - 1);
+            const auto op =
+                operationNamed<CmmOperation>(kCmmOperationNames, name, args.count() - 1);
             return answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
         }
         auto& faults = cad().faults;
-        const auto op = operationNamed<CadOperation>(kCadOperations, name, args.count() - 1);
+        const auto op = operationNamed<CadOperation>(kCadOperationNames, name, args.count() - 1);
         answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
     }
 
@@ -180,10 +172,10 @@ class ControlObject : public ServerObject {
         const auto afterCalls = static_cast<std::size_t>(args.int32(1));
         std::function<std::size_t()> calls;
         if (target_.measurement) {
-            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, 1);
+            const auto op = operationNamed<CmmOperation>(kCmmOperationNames, name, 1);
             calls = [state = target_.measurement, op] { return state->faults.calls(op); };
         } else {
-            const auto op = operationNamed<CadOperation>(kCadOperations, name, 1);
+            const auto op = operationNamed<CadOperation>(kCadOperationNames, name, 1);
             calls = [state = target_.cad, op] { return state->faults.calls(op); };
         }
         target_.server->afterCall = [calls, afterCalls] {
