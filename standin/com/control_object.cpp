@@ -8,7 +8,7 @@
 #include "com/result.h"
 #include "com/variant.h"
 #include "standin/com/argument_error.h"
-#include "standin/com/class_ids.h"
+#include "standin/com/control_members.h"
 #include "standin/com/server_object.h"
 #include "standin/drawing_text.h"
 
@@ -31,48 +31,27 @@ class ControlObject : public ServerObject {
     automation::ObjectPtr embedded() const override { return nullptr; }
 
   protected:
-    enum : DISPID {
-        kProcessId = 1,
-        kObjects,
-        kCalls,
-        kOperationCalls,
-        kResetCalls,
-        kFailOn,
-        kAnswerOn,
-        kClearFaults,
-        kRejectNext,
-        kRejected,
-        kDrawing,
-        kAddFeature,
-        kQuit,
-        kDieOn
-    };
-
-    bool answersTo(const IID& iid) const override { return iid == kStandinControlInterface; }
+    bool answersTo(const IID& iid) const override { return iid == control_members::kInterface.iid; }
 
     DISPID idOfName(const std::string& name) const override {
-        static const std::array<const char*, 14> names{
-            "processid", "objects",    "calls",       "operationcalls", "resetcalls",
-            "failon",    "answeron",   "clearfaults", "rejectnext",     "rejected",
-            "drawing",   "addfeature", "quit",        "dieon"};
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (name == names[i]) return static_cast<DISPID>(i + 1);
+        for (const ::com::Member* member : control_members::kMembers)
+            if (isNamed(name, *member)) return member->id;
         return DISPID_UNKNOWN;
     }
 
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         ServerControl& server = *target_.server;
         switch (id) {
-            case kProcessId:
+            case control_members::kProcessId.id:
                 args.expectCall(0);
                 return number(static_cast<std::int32_t>(GetCurrentProcessId()), out);
-            case kObjects:
+            case control_members::kObjects.id:
                 args.expectCall(0);
                 return number(server.objects, out);
-            case kCalls:
+            case control_members::kCalls.id:
                 args.expectCall(1);
                 return number(callsOf(args.text(0)), out);
-            case kOperationCalls: {
+            case control_members::kOperationCalls.id: {
                 args.expectCall(1);
                 const std::string name = args.text(0);
                 if (target_.measurement)
@@ -83,45 +62,45 @@ class ControlObject : public ServerObject {
                     cad().faults.calls(operationNamed<CadOperation>(kCadOperationNames, name, 0)),
                     out);
             }
-            case kResetCalls:
+            case control_members::kResetCalls.id:
                 args.expectCall(0);
                 server.calls = {};
                 server.accepted = server.rejected = 0;
                 if (target_.measurement) target_.measurement->faults.resetCalls();
                 if (target_.cad) target_.cad->faults.resetCalls();
                 return;
-            case kFailOn:
-            case kAnswerOn:
-                return plan(id == kAnswerOn, args);
-            case kClearFaults:
+            case control_members::kFailOn.id:
+            case control_members::kAnswerOn.id:
+                return plan(id == control_members::kAnswerOn.id, args);
+            case control_members::kClearFaults.id:
                 args.expectCall(0);
                 if (target_.measurement) target_.measurement->faults.clear();
                 if (target_.cad) target_.cad->faults.clear();
                 return;
-            case kRejectNext:
+            case control_members::kRejectNext.id:
                 args.expectCall(1);
                 server.rejectNext = static_cast<std::size_t>(args.int32(0));
                 return;
-            case kRejected:
+            case control_members::kRejected.id:
                 args.expectCall(0);
                 return number(server.rejected, out);
-            case kDrawing: {
+            case control_members::kDrawing.id: {
                 args.expectCall(0);
                 std::string text;
                 for (const auto& line : drawingLines(cad().drawing)) text += line + "\n";
                 return result(text, out);
             }
-            case kAddFeature: {
+            case control_members::kAddFeature.id: {
                 args.expectCall(2);
                 const std::string featureId = args.text(0);
                 addFeature(featureId, args.int32(1));
                 return;
             }
-            case kQuit:
+            case control_members::kQuit.id:
                 args.expectCall(0);
                 if (target_.quit) target_.quit();
                 return;
-            case kDieOn:
+            case control_members::kDieOn.id:
                 return dieOn(args);
             default:
                 noMember();

@@ -118,14 +118,16 @@ bool ServerObject::answersTo(const IID&) const { return false; }
 
 DISPID ServerObject::idOfName(const std::string&) const { return DISPID_UNKNOWN; }
 
+bool ServerObject::isNamed(const std::string& lowerName, const ::com::Member& member) {
+    return std::equal(
+        lowerName.begin(), lowerName.end(), member.name.begin(), member.name.end(),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
 DISPID ServerObject::idAmong(const std::string& lowerName,
                              std::initializer_list<const ::com::Member*> members) {
-    for (const ::com::Member* member : members) {
-        const bool same = std::equal(
-            lowerName.begin(), lowerName.end(), member->name.begin(), member->name.end(),
-            [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-        if (same) return member->id;
-    }
+    for (const ::com::Member* member : members)
+        if (isNamed(lowerName, *member)) return member->id;
     return DISPID_UNKNOWN;
 }
 

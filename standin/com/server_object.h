@@ -52,6 +52,7 @@ class ServerObject {
     virtual DISPID idOfName(const std::string& lowerName) const;
     virtual void invoke(DISPID id, const Arguments& args, VARIANT* result) = 0;
 
+    static bool isNamed(const std::string& lowerName, const ::com::Member& member);
     // The identifier of whichever of `members` is called `lowerName`.
     static DISPID idAmong(const std::string& lowerName,
                           std::initializer_list<const ::com::Member*> members);
