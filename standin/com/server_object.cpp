@@ -16,6 +16,14 @@ namespace standin::com {
 
 namespace {
 
+constexpr bool fitsTheTable(const auto& members) {
+    return std::ranges::all_of(members, [](const ::com::Member* member) {
+        return member->position < ServerObject::kTableSize;
+    });
+}
+static_assert(fitsTheTable(::com::cmm_members::kMembers) &&
+              fitsTheTable(::com::cad_members::kMembers));
+
 bool isApplicationInterface(const IID& iid) {
     auto among = [&](const auto& interfaces) {
         return std::any_of(interfaces.begin(), interfaces.end(),

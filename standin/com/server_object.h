@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <exception>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -52,6 +53,7 @@ class ServerObject {
     virtual DISPID idOfName(const std::string& lowerName) const;
     virtual void invoke(DISPID id, const Arguments& args, VARIANT* result) = 0;
 
+    // Whether `member` is called `lowerName`, whatever the case of its name in the table.
     static bool isNamed(const std::string& lowerName, const ::com::Member& member);
     // The identifier of whichever of `members` is called `lowerName`.
     static DISPID idAmong(const std::string& lowerName,
