@@ -8,11 +8,11 @@ class CadApplication : public cad::Application, public ComObject {
   public:
     using ComObject::ComObject;
     void setVisible(bool visible) override {
-        dispatch().putByName("Visible", Variant::boolean(visible));
+        dispatch().put(cad_members::kVisible, Variant::boolean(visible));
     }
     automation::Value activeDocument() override {
-        return objectResult<CadDocument>(dispatch().getByName("ActiveDocument"), nullptr,
-                                         "ActiveDocument", link());
+        return objectResult<CadDocument>(dispatch().get(cad_members::kActiveDocument), nullptr,
+                                         labelOf(cad_members::kActiveDocument), link());
     }
 };
 

@@ -7,9 +7,9 @@
 namespace com {
 
 cad::Value CadConnector::attach() {
-    const std::string member = std::string("attach \"") + ids::kCadProgId + "\"";
+    const std::string member = std::string("attach \"") + cad_members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(ids::kCadProgId).c_str(), &clsid), member,
+    check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member,
           "the application is not registered");
     ComPtr<IUnknown> running;
     check(BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); }),

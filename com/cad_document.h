@@ -9,11 +9,12 @@ class CadDocument : public cad::Document, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value modelSpace() override {
-        return objectResult<CadModelSpace>(dispatch().getByName("ModelSpace"), nullptr,
-                                           "ModelSpace", link());
+        return objectResult<CadModelSpace>(dispatch().get(cad_members::kModelSpace), nullptr,
+                                           labelOf(cad_members::kModelSpace), link());
     }
     automation::Value groups() override {
-        return objectResult<CadGroups>(dispatch().getByName("Groups"), nullptr, "Groups", link());
+        return objectResult<CadGroups>(dispatch().get(cad_members::kGroups), nullptr,
+                                       labelOf(cad_members::kGroups), link());
     }
 };
 

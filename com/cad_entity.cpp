@@ -16,8 +16,8 @@ automation::Value checkInterference(const ComObject& entity,
     args.push_back(Variant::dispatch(otherObject->dispatch().get()));
     args.push_back(Variant::boolean(createSolid));
     return objectResult<CadSolid>(
-        entity.dispatch().callByName("CheckInterference", std::move(args)), &ids::kCadSolid,
-        "CheckInterference", entity.link());
+        entity.dispatch().call(cad_members::kCheckInterference, std::move(args)),
+        &cad_members::kSolidInterface, labelOf(cad_members::kCheckInterference), entity.link());
 }
 
 }  // namespace com

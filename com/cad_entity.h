@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "cad/api.h"
+#include "com/cad_members.h"
 #include "com/com_object.h"
 #include "com/direct_call.h"
-#include "com/interface_ids.h"
 
 namespace com {
 
@@ -20,16 +20,11 @@ template <class Kind>
 class CadEntity : public Kind, public ComObject {
   public:
     using ComObject::ComObject;
-    void discard() override {
-        callDirect(face(ids::kCadObject, "Discard"), ids::kDiscardPosition, "Discard");
-    }
+    void discard() override { callDirect(*this, cad_members::kDiscard); }
     void setMarkCode(std::int32_t code) override {
-        callDirect(face(ids::kCadEntity, "MarkCode"), ids::kMarkCodePosition, "MarkCode",
-                   static_cast<LONG>(code));
+        callDirect(*this, cad_members::kMarkCode, static_cast<LONG>(code));
     }
-    void finish() override {
-        callDirect(face(ids::kCadEntity, "Finish"), ids::kFinishPosition, "Finish");
-    }
+    void finish() override { callDirect(*this, cad_members::kFinish); }
     automation::Value checkInterference(const std::shared_ptr<cad::Entity>& other,
                                         bool createSolid) override {
         return com::checkInterference(*this, other, createSolid);

@@ -12,10 +12,10 @@ class CadGroup : public cad::Group, public ComObject {
     automation::Value entityAt(std::int16_t index) override {
         Variant position = Variant::int16(index);
         ComPtr<IDispatch> entity;
-        callDirect(face(ids::kCadGroup, "EntityAt"), ids::kEntityAtPosition, "EntityAt",
-                   position.get(), entity.receive());
+        callDirect(*this, cad_members::kEntityAt, position.get(), entity.receive());
         return objectResult<CadEntity<cad::Entity>>(Variant::dispatch(entity.get()),
-                                                    &ids::kCadEntity, "EntityAt", link());
+                                                    &cad_members::kEntityInterface,
+                                                    labelOf(cad_members::kEntityAt), link());
     }
 };
 

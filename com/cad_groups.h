@@ -10,8 +10,11 @@ class CadGroups : public cad::Groups, public ComObject {
     automation::Value item(const std::string& name) override {
         std::vector<Variant> args;
         args.push_back(Variant::text(name));
-        return objectResult<CadGroup>(dispatch().callByName("Item", std::move(args)),
-                                      &ids::kCadGroup, "Groups.Item", link());
+        // Named with its collection: the measurement application's collection has an Item too.
+        return objectResult<CadGroup>(
+            dispatch().call(cad_members::kGroupsItem, std::move(args)),
+            &cad_members::kGroupInterface,
+            labelOf(cad_members::kGroups) + "." + labelOf(cad_members::kGroupsItem), link());
     }
 };
 

@@ -9,7 +9,7 @@ class CadSolid : public CadEntity<cad::Solid> {
     using CadEntity::CadEntity;
     automation::Value measure() override {
         double measured = 0.0;
-        callDirect(face(ids::kCadSolid, "Measure"), ids::kMeasurePosition, "Measure", &measured);
+        callDirect(*this, cad_members::kMeasure, &measured);
         return automation::Value(measured);
     }
 };

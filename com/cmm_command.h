@@ -7,14 +7,14 @@ namespace com {
 class CmmCommand : public cmm::Command, public ComObject {
   public:
     using ComObject::ComObject;
-    automation::Value id() override { return toValue(dispatch().getByName("ID")); }
+    automation::Value id() override { return toValue(dispatch().get(cmm_members::kId)); }
     automation::Value value() override {
-        return toValue(dispatch().get(DISPID_VALUE, "command value (member 0)"));
+        return toValue(dispatch().get(cmm_members::kCommandValue));
     }
     automation::Value featureData() override {
-        const std::string member = "feature data (member 9)";
-        return objectResult<CmmFeatureData>(dispatch().get(9, member), &ids::kCmmFeatureData,
-                                            member, link());
+        return objectResult<CmmFeatureData>(dispatch().get(cmm_members::kFeatureData),
+                                            &cmm_members::kFeatureDataInterface,
+                                            labelOf(cmm_members::kFeatureData), link());
     }
 };
 

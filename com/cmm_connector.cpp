@@ -7,9 +7,9 @@
 namespace com {
 
 cmm::Value CmmConnector::create() {
-    const std::string member = std::string("create \"") + ids::kCmmProgId + "\"";
+    const std::string member = std::string("create \"") + cmm_members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(ids::kCmmProgId).c_str(), &clsid), member,
+    check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member,
           "the application is not registered");
     ComPtr<IDispatch> object;
     check(BusyRetry::run([&] {
@@ -19,7 +19,7 @@ cmm::Value CmmConnector::create() {
           member);
     Variant result = Variant::dispatch(object.get());
     auto link = std::make_shared<Link>();  // a new link at every creation
-    return objectResult<CmmApplication>(result, &ids::kCmmApplication, member, link);
+    return objectResult<CmmApplication>(result, &cmm_members::kApplicationInterface, member, link);
 }
 
 }  // namespace com

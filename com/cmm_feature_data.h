@@ -1,7 +1,6 @@
 #pragma once
 
 #include "com/cmm_point_object.h"
-#include "com/interface_ids.h"
 
 namespace com {
 
@@ -9,12 +8,11 @@ class CmmFeatureData : public cmm::FeatureData, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value pointCount() override {
-        return toValue(dispatch().get(2, "point count (member 2)"));
+        return toValue(dispatch().get(cmm_members::kPointCount));
     }
     automation::Value featurePoint(std::int32_t number, std::int32_t a, std::int32_t b,
                                    std::int32_t c, const std::string& text,
                                    std::int32_t d) override {
-        const std::string member = "feature point (member 65)";
         std::vector<Variant> args;
         args.push_back(Variant::int32(number));
         args.push_back(Variant::int32(a));
@@ -22,8 +20,9 @@ class CmmFeatureData : public cmm::FeatureData, public ComObject {
         args.push_back(Variant::int32(c));
         args.push_back(Variant::text(text));
         args.push_back(Variant::int32(d));
-        return objectResult<CmmPointObject>(dispatch().call(65, member, std::move(args)),
-                                            &ids::kCmmPointObject, member, link());
+        return objectResult<CmmPointObject>(
+            dispatch().call(cmm_members::kFeaturePoint, std::move(args)),
+            &cmm_members::kPointObjectInterface, labelOf(cmm_members::kFeaturePoint), link());
     }
 };
 

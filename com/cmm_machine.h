@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmm/api.h"
+#include "com/cmm_members.h"
 #include "com/com_object.h"
 #include "com/result.h"
 
@@ -9,9 +10,7 @@ namespace com {
 class CmmMachine : public cmm::Machine, public ComObject {
   public:
     using ComObject::ComObject;
-    automation::Value name() override {
-        return toValue(dispatch().get(1, "machine name (member 1)"));
-    }
+    automation::Value name() override { return toValue(dispatch().get(cmm_members::kMachineName)); }
 };
 
 }  // namespace com

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmm/api.h"
+#include "com/cmm_members.h"
 #include "com/com_object.h"
 #include "com/result.h"
 
@@ -10,7 +11,7 @@ class CmmOldBasic : public cmm::OldBasic, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value getProbeRadius() override {
-        return toValue(dispatch().callByName("GetProbeRadius"));
+        return toValue(dispatch().call(cmm_members::kGetProbeRadius));
     }
 };
 

@@ -10,12 +10,13 @@ class CmmPartProgram : public cmm::PartProgram, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value oldBasic() override {
-        return objectResult<CmmOldBasic>(dispatch().getByName("OldBasic"), nullptr, "OldBasic",
-                                         link());
+        return objectResult<CmmOldBasic>(dispatch().get(cmm_members::kOldBasic), nullptr,
+                                         labelOf(cmm_members::kOldBasic), link());
     }
     automation::Value commands() override {
-        return objectResult<CmmCommandCollection>(dispatch().getByName("Commands"),
-                                                  &ids::kCmmCommands, "Commands", link());
+        return objectResult<CmmCommandCollection>(dispatch().get(cmm_members::kCommands),
+                                                  &cmm_members::kCommandsInterface,
+                                                  labelOf(cmm_members::kCommands), link());
     }
 };
 

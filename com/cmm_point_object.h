@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmm/api.h"
+#include "com/cmm_members.h"
 #include "com/com_object.h"
 #include "com/result.h"
 
@@ -10,13 +11,10 @@ class CmmPointObject : public cmm::PointObject, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value coordinate(cmm::Axis axis) override {
-        const DISPID id = static_cast<DISPID>(axis);
-        return toValue(dispatch().get(id, "point coordinate (member " + std::to_string(id) + ")"));
+        return toValue(dispatch().get(cmm_members::coordinate(axis)));
     }
     void setCoordinate(cmm::Axis axis, double value) override {
-        const DISPID id = static_cast<DISPID>(axis);
-        dispatch().put(id, "point coordinate (member " + std::to_string(id) + ")",
-                       Variant::real(value));
+        dispatch().put(cmm_members::coordinate(axis), Variant::real(value));
     }
 };
 

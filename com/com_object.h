@@ -7,12 +7,13 @@
 
 #include "com/dispatch.h"
 #include "com/member_ids.h"
+#include "com/member_table.h"
 
 namespace com {
 
 // The interface an object result was checked as, kept for calling its direct members.
 struct CheckedFace {
-    const IID* iid = nullptr;
+    const Interface* kind = nullptr;
     ComPtr<IUnknown> face;
 };
 
@@ -28,11 +29,11 @@ class ComObject {
     const Dispatch& dispatch() const { return object_; }
     const std::shared_ptr<Link>& link() const { return link_; }
 
-    // The object's interface `iid` for a direct member: the checked interface where it holds
-    // that member (a derived interface holds its bases' members at the same positions),
-    // otherwise asked for once and kept. A failure names `member` when the object does not
-    // answer to it.
-    IUnknown* face(const IID& iid, const std::string& member) const;
+    // The object's interface that holds the direct `member`: the checked interface where it
+    // derives from the member's (a derived interface holds its bases' members at the same
+    // positions), otherwise asked for once and kept. A failure names the member when the object
+    // does not answer to it.
+    IUnknown* face(const Member& member) const;
 
   private:
     Dispatch object_;

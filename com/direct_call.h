@@ -6,19 +6,20 @@
 #include <string>
 
 #include "com/busy_retry.h"
+#include "com/com_object.h"
 #include "com/hresult_failure.h"
 
 namespace com {
 
-// Calls the member at a fixed position of an interface's function table: how early-bound
-// clients call members that are not reachable by name. `face` is the object's interface that
-// holds the member (ComObject::face).
+// Calls a direct member at its position in the function table of the object's interface that
+// holds it: how early-bound clients call members that are not reachable by name.
 template <class... Args>
-void callDirect(IUnknown* face, int position, const std::string& member, Args... args) {
-    using Member = HRESULT(STDMETHODCALLTYPE*)(IUnknown*, Args...);
+void callDirect(const ComObject& object, const Member& member, Args... args) {
+    using Function = HRESULT(STDMETHODCALLTYPE*)(IUnknown*, Args...);
+    IUnknown* face = object.face(member);
     void** table = *reinterpret_cast<void***>(face);
-    auto function = reinterpret_cast<Member>(table[position]);
-    check(BusyRetry::run([&] { return function(face, args...); }), member);
+    auto function = reinterpret_cast<Function>(table[member.position]);
+    check(BusyRetry::run([&] { return function(face, args...); }), std::string(member.name));
 }
 
 }  // namespace com

@@ -55,6 +55,20 @@ void Dispatch::putByName(const std::string& name, Variant value) const {
     put(idOf(name), name, std::move(value));
 }
 
+Variant Dispatch::call(const Member& member, std::vector<Variant> args) const {
+    return call(idOf(member), labelOf(member), std::move(args));
+}
+
+Variant Dispatch::get(const Member& member) const { return get(idOf(member), labelOf(member)); }
+
+void Dispatch::put(const Member& member, Variant value) const {
+    put(idOf(member), labelOf(member), std::move(value));
+}
+
+DISPID Dispatch::idOf(const Member& member) const {
+    return member.reach == Reach::ByName ? idOf(std::string(member.name)) : member.id;
+}
+
 DISPID Dispatch::idOf(const std::string& name) const {
     if (!object_) throw points::ProgramFailure(name + " failed: no object");
     if (auto known = ids_->find(name)) return *known;

@@ -9,6 +9,7 @@
 
 #include "com/com_ptr.h"
 #include "com/member_ids.h"
+#include "com/member_table.h"
 #include "com/variant.h"
 
 namespace com {
@@ -35,9 +36,15 @@ class Dispatch {
     Variant getByName(const std::string& name) const;
     void putByName(const std::string& name, Variant value) const;
 
+    // By a member table's row: by name or by dispatch identifier, as the row says.
+    Variant call(const Member& member, std::vector<Variant> args = {}) const;
+    Variant get(const Member& member) const;
+    void put(const Member& member, Variant value) const;
+
     DISPID idOf(const std::string& name) const;
 
   private:
+    DISPID idOf(const Member& member) const;
     Variant invoke(DISPID id, WORD flags, const std::string& member,
                    std::vector<Variant>& args) const;
 

@@ -23,16 +23,16 @@ ComPtr<IDispatch> objectOf(const Variant& result);
 // program's conversion then fails). The checked interface is kept for the object's direct
 // members.
 template <class Proxy>
-automation::Value objectResult(const Variant& result, const IID* iid, const std::string& member,
-                               const std::shared_ptr<Link>& link) {
+automation::Value objectResult(const Variant& result, const Interface* kind,
+                               const std::string& member, const std::shared_ptr<Link>& link) {
     ComPtr<IDispatch> object = objectOf(result);
     if (!object) return toValue(result);
     CheckedFace checked;
-    if (iid) {
-        checked = {iid, object.template query<IUnknown>(*iid)};
+    if (kind) {
+        checked = {kind, object.template query<IUnknown>(kind->iid)};
         if (!checked.face)
             throw points::ProgramFailure(
-                member + " failed: the result does not answer to interface " + guidText(*iid));
+                member + " failed: the result does not answer to interface " + guidText(kind->iid));
     }
     Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)));
     return automation::Value(

@@ -83,7 +83,8 @@ void injectFaults(fuzz::Input& input, standin::testing::PressFixture& f, Machine
         const bool onCad = input.byte() % 2;
         const std::size_t afterCalls = input.below(24);
         const bool answer = input.byte() % 2;
-        const std::size_t op = input.below(onCad ? 15 : 17);
+        const std::size_t op = input.below(onCad ? standin::operationCount<CadOperation>()
+                                                 : standin::operationCount<CmmOperation>());
         if (onCad) {
             const auto cadOp = static_cast<CadOperation>(op);
             answer ? f.cad->faults.answerOn(cadOp, input.value(), afterCalls)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "cad/api.h"
 #include "standin/drawing.h"
@@ -25,8 +27,16 @@ enum class CadOperation {
     MarkCode,
     CheckInterference,
     Measure,
-    Discard
+    Discard,
+    End  // not an operation: the number of them
 };
+
+// Each operation's name, as a stand-in server's controls take it, in the enumeration's order.
+inline constexpr auto kCadOperationNames = std::to_array<std::string_view>(
+    {"Attach", "Visible", "ActiveDocument", "Groups", "GroupItem", "EntityAt", "ModelSpace",
+     "AddSphere", "AddCircle", "AddSpline", "Finish", "MarkCode", "CheckInterference", "Measure",
+     "Discard"});
+static_assert(kCadOperationNames.size() == operationCount<CadOperation>());
 
 struct CadState {
     bool running = true;  // false: there is nothing to attach to

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cmm/api.h"
@@ -29,8 +31,16 @@ enum class CmmOperation {
     PointCount,
     FeaturePoint,
     ReadCoordinate,
-    WriteCoordinate
+    WriteCoordinate,
+    End  // not an operation: the number of them
 };
+
+// Each operation's name, as a stand-in server's controls take it, in the enumeration's order.
+inline constexpr auto kCmmOperationNames = std::to_array<std::string_view>(
+    {"Create", "Machine", "MachineName", "PartProgram", "OldBasic", "ProbeRadius", "Commands",
+     "Count", "Item", "Id", "CommandById", "CommandValue", "FeatureData", "PointCount",
+     "FeaturePoint", "ReadCoordinate", "WriteCoordinate"});
+static_assert(kCmmOperationNames.size() == operationCount<CmmOperation>());
 
 struct PartCommand {
     std::string id;

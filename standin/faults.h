@@ -8,6 +8,12 @@
 
 namespace standin {
 
+// The number of operations of an enumeration that ends in End.
+template <class Operation>
+constexpr std::size_t operationCount() {
+    return static_cast<std::size_t>(Operation::End);
+}
+
 // How a stand-in misbehaves for one operation, so that every failure the program handles can be
 // provoked: refuse the call, or answer a value of the test's choosing (a wrong kind, an
 // overflowing count), after a number of calls that still succeed.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "com/cad_application.h"
+#include "com/cmm_members.h"
 #include "com/message_filter.h"
 #include "com/safe_array.h"
 #include "com/tests/com_press_fixture.h"
@@ -143,7 +144,8 @@ TEST_F(ClientTest, TheServerRejectsArgumentsOfTheWrongShape) {
     const auto& app = dynamic_cast<::com::ComObject&>(*application).dispatch();
     std::vector<Variant> wide;
     wide.push_back(Variant::int32(1));  // the machine number is declared 16-bit
-    EXPECT_THAT(failureOf([&] { app.call(16, "machine", std::move(wide)); }), HasSubstr("machine"));
+    EXPECT_THAT(failureOf([&] { app.call(::com::cmm_members::kMachine, std::move(wide)); }),
+                HasSubstr("machine"));
     EXPECT_EQ(f.cmm->faults.calls(CmmOperation::Machine), 0u);
 }
 

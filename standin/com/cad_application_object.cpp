@@ -10,18 +10,15 @@ class CadApplicationObject : public EmbeddedObject<cad::Application> {
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
   protected:
-    enum : DISPID { kVisible = 1, kActiveDocument = 2 };
     DISPID idOfName(const std::string& name) const override {
-        if (name == "visible") return kVisible;
-        if (name == "activedocument") return kActiveDocument;
-        return DISPID_UNKNOWN;
+        return idAmong(name, {&cad_members::kVisible, &cad_members::kActiveDocument});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id == kVisible) {
+        if (id == cad_members::kVisible.id) {
             args.expectPut();  // the stand-in does not report its visibility back
             return object().setVisible(args.boolean(0));
         }
-        if (id != kActiveDocument) noMember();
+        if (id != cad_members::kActiveDocument.id) noMember();
         args.expectCall(0);
         result(object().activeDocument(), out);
     }
@@ -33,16 +30,13 @@ class CadDocumentObject : public EmbeddedObject<cad::Document> {
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
   protected:
-    enum : DISPID { kModelSpace = 1, kGroups = 2 };
     DISPID idOfName(const std::string& name) const override {
-        if (name == "modelspace") return kModelSpace;
-        if (name == "groups") return kGroups;
-        return DISPID_UNKNOWN;
+        return idAmong(name, {&cad_members::kModelSpace, &cad_members::kGroups});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         args.expectCall(0);
-        if (id == kModelSpace) return result(object().modelSpace(), out);
-        if (id == kGroups) return result(object().groups(), out);
+        if (id == cad_members::kModelSpace.id) return result(object().modelSpace(), out);
+        if (id == cad_members::kGroups.id) return result(object().groups(), out);
         noMember();
     }
 };

@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "points/program_failure.h"
 #include "standin/com/embedded_object.h"
 
@@ -6,34 +5,31 @@ namespace standin::com {
 
 namespace {
 
-namespace ids = ::com::ids;
-
 // Every drawing object; which interfaces it answers to follows its kind in the embedded drawing.
 class CadEntityObject : public EmbeddedObject<cad::CadObject> {
   public:
     CadEntityObject(std::shared_ptr<cad::CadObject> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &ids::kCadObject) {}
+        : EmbeddedObject(std::move(o), c, &cad_members::kObjectInterface, table()) {}
 
   protected:
-    enum : DISPID { kCheckInterference = 1 };
     template <class Kind>
     Kind* as() const {
         return dynamic_cast<Kind*>(&object());
     }
     bool answersTo(const IID& iid) const override {
-        if (iid == ids::kCadObject) return true;
-        if (iid == ids::kCadEntity) return as<cad::Entity>() != nullptr;
-        if (iid == ids::kCadSolid) return as<cad::Solid>() != nullptr;
-        if (iid == ids::kCadCircle) return as<cad::Circle>() != nullptr;
-        if (iid == ids::kCadSpline) return as<cad::Spline>() != nullptr;
+        if (iid == cad_members::kObjectInterface.iid) return true;
+        if (iid == cad_members::kEntityInterface.iid) return as<cad::Entity>() != nullptr;
+        if (iid == cad_members::kSolidInterface.iid) return as<cad::Solid>() != nullptr;
+        if (iid == cad_members::kCircleInterface.iid) return as<cad::Circle>() != nullptr;
+        if (iid == cad_members::kSplineInterface.iid) return as<cad::Spline>() != nullptr;
         return false;
     }
     DISPID idOfName(const std::string& name) const override {
-        return name == "checkinterference" && as<cad::Entity>() ? DISPID{kCheckInterference}
-                                                                : DISPID_UNKNOWN;
+        return as<cad::Entity>() ? idAmong(name, {&cad_members::kCheckInterference})
+                                 : DISPID_UNKNOWN;
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id != kCheckInterference || !as<cad::Entity>()) noMember();
+        if (id != cad_members::kCheckInterference.id || !as<cad::Entity>()) noMember();
         args.expectCall(2);
         auto other = std::dynamic_pointer_cast<cad::Entity>(args.object(0)->embedded());
         if (!other) throw ArgumentError{DISP_E_TYPEMISMATCH, 1};
@@ -41,27 +37,54 @@ class CadEntityObject : public EmbeddedObject<cad::CadObject> {
         result(as<cad::Entity>()->checkInterference(other, createSolid), out);
     }
 
-    HRESULT discard() override {
-        object().discard();
-        return S_OK;
+  private:
+    static const Table& table() {
+        static const Table slots = functionTable({
+            {&cad_members::kDiscard, reinterpret_cast<const void*>(&discard)},
+            {&cad_members::kMarkCode, reinterpret_cast<const void*>(&setMarkCode)},
+            {&cad_members::kFinish, reinterpret_cast<const void*>(&finish)},
+            {&cad_members::kMeasure, reinterpret_cast<const void*>(&measure)},
+        });
+        return slots;
     }
-    HRESULT setMarkCode(LONG code) override {
-        if (!as<cad::Entity>()) return E_NOINTERFACE;
-        as<cad::Entity>()->setMarkCode(code);
-        return S_OK;
+    // Runs a direct member on the entity of kind `Kind` behind `face`; an object of another kind
+    // does not hold the member.
+    template <class Kind, class Body>
+    static HRESULT on(void* face, Body&& body) {
+        auto& self = behind<CadEntityObject>(face);
+        return self.direct([&] {
+            Kind* entity = self.as<Kind>();
+            return entity ? body(*entity) : E_NOINTERFACE;
+        });
     }
-    HRESULT finish() override {
-        if (!as<cad::Entity>()) return E_NOINTERFACE;
-        as<cad::Entity>()->finish();
-        return S_OK;
+
+    static HRESULT STDMETHODCALLTYPE discard(void* face) {
+        return on<cad::CadObject>(face, [](cad::CadObject& o) {
+            o.discard();
+            return S_OK;
+        });
     }
-    HRESULT measure(double* value) override {
-        if (!as<cad::Solid>()) return E_NOINTERFACE;
-        const automation::Value measured = as<cad::Solid>()->measure();
-        const double* d = std::get_if<double>(&measured.storage());
-        if (!d) return DISP_E_TYPEMISMATCH;
-        *value = *d;
-        return S_OK;
+    static HRESULT STDMETHODCALLTYPE setMarkCode(void* face, LONG code) {
+        return on<cad::Entity>(face, [&](cad::Entity& e) {
+            e.setMarkCode(code);
+            return S_OK;
+        });
+    }
+    static HRESULT STDMETHODCALLTYPE finish(void* face) {
+        return on<cad::Entity>(face, [](cad::Entity& e) {
+            e.finish();
+            return S_OK;
+        });
+    }
+    static HRESULT STDMETHODCALLTYPE measure(void* face, double* value) {
+        if (!value) return E_POINTER;
+        return on<cad::Solid>(face, [&](cad::Solid& solid) {
+            const automation::Value measured = solid.measure();
+            const double* d = std::get_if<double>(&measured.storage());
+            if (!d) return DISP_E_TYPEMISMATCH;
+            *value = *d;
+            return S_OK;
+        });
     }
 };
 

@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -12,10 +11,10 @@ class CadGroupsObject : public EmbeddedObject<cad::Groups> {
 
   protected:
     DISPID idOfName(const std::string& name) const override {
-        return name == "item" ? DISPID_VALUE : DISPID_UNKNOWN;
+        return idAmong(name, {&cad_members::kGroupsItem});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id != DISPID_VALUE) noMember();
+        if (id != cad_members::kGroupsItem.id) noMember();
         args.expectCall(1);
         result(object().item(args.text(0)), out);
     }
@@ -25,11 +24,24 @@ class CadGroupsObject : public EmbeddedObject<cad::Groups> {
 class CadGroupObject : public EmbeddedObject<cad::Group> {
   public:
     CadGroupObject(std::shared_ptr<cad::Group> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCadGroup) {}
+        : EmbeddedObject(std::move(o), c, &cad_members::kGroupInterface, table()) {}
 
   protected:
     void invoke(DISPID, const Arguments&, VARIANT*) override { noMember(); }
-    HRESULT entityAt(const VARIANT& index, IDispatch** entity) override {
+
+  private:
+    static const Table& table() {
+        static const Table slots = functionTable(
+            {{&cad_members::kEntityAt, reinterpret_cast<const void*>(&entityAtSlot)}});
+        return slots;
+    }
+    static HRESULT STDMETHODCALLTYPE entityAtSlot(void* face, VARIANT index, IDispatch** entity) {
+        if (!entity) return E_POINTER;
+        *entity = nullptr;
+        auto& self = behind<CadGroupObject>(face);
+        return self.direct([&] { return self.entityAt(index, entity); });
+    }
+    HRESULT entityAt(const VARIANT& index, IDispatch** entity) {
         if (index.vt != VT_I2) return DISP_E_TYPEMISMATCH;
         VARIANT answer;
         toVariant(object().entityAt(index.iVal), &answer, control());

@@ -10,27 +10,24 @@ class CadModelSpaceObject : public EmbeddedObject<cad::ModelSpace> {
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
   protected:
-    enum : DISPID { kAddSphere = 1, kAddCircle = 2, kAddSpline = 3 };
     DISPID idOfName(const std::string& name) const override {
-        if (name == "addsphere") return kAddSphere;
-        if (name == "addcircle") return kAddCircle;
-        if (name == "addspline") return kAddSpline;
-        return DISPID_UNKNOWN;
+        return idAmong(
+            name, {&cad_members::kAddSphere, &cad_members::kAddCircle, &cad_members::kAddSpline});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
             // Arguments are checked in their declared order, so a report names the first bad one.
-            case kAddSphere: {
+            case cad_members::kAddSphere.id: {
                 args.expectCall(2);
                 const points::Point3 centre = args.point(0);
                 return result(object().addSphere(centre, args.real(1)), out);
             }
-            case kAddCircle: {
+            case cad_members::kAddCircle.id: {
                 args.expectCall(2);
                 const points::Point3 centre = args.point(0);
                 return result(object().addCircle(centre, args.real(1)), out);
             }
-            case kAddSpline: {
+            case cad_members::kAddSpline.id: {
                 args.expectCall(3);
                 const std::vector<double> points = args.points(0);
                 const points::Point3 start = args.point(1);

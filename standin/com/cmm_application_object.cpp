@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,15 +7,15 @@ namespace {
 class CmmApplicationObject : public EmbeddedObject<cmm::Application> {
   public:
     CmmApplicationObject(std::shared_ptr<cmm::Application> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmApplication) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kApplicationInterface) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
-            case 16:
+            case cmm_members::kMachine.id:
                 args.expectCall(1);
                 return result(object().machine(args.int16(0)), out);
-            case 2:
+            case cmm_members::kPartProgram.id:
                 args.expectCall(0);
                 return result(object().partProgram(), out);
             default:

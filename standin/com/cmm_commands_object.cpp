@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,24 +7,21 @@ namespace {
 class CmmCommandsObject : public EmbeddedObject<cmm::CommandCollection> {
   public:
     CmmCommandsObject(std::shared_ptr<cmm::CommandCollection> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmCommands) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kCommandsInterface) {}
 
   protected:
-    enum : DISPID { kCount = 1, kItem = 2, kCommandById = 9 };
     DISPID idOfName(const std::string& name) const override {
-        if (name == "count") return kCount;
-        if (name == "item") return kItem;
-        return DISPID_UNKNOWN;
+        return idAmong(name, {&cmm_members::kCount, &cmm_members::kItem});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
-            case kCount:
+            case cmm_members::kCount.id:
                 args.expectCall(0);
                 return result(object().count(), out);
-            case kItem:
+            case cmm_members::kItem.id:
                 args.expectCall(1);
                 return result(object().item(args.int16Ref(0)), out);
-            case kCommandById:
+            case cmm_members::kCommandById.id:
                 args.expectCall(1);
                 return result(object().commandById(args.text(0)), out);
             default:
@@ -37,21 +33,20 @@ class CmmCommandsObject : public EmbeddedObject<cmm::CommandCollection> {
 class CmmCommandObject : public EmbeddedObject<cmm::Command> {
   public:
     CmmCommandObject(std::shared_ptr<cmm::Command> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmCommand) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kCommandInterface) {}
 
   protected:
-    enum : DISPID { kValue = DISPID_VALUE, kId = 1, kFeatureData = 9 };
     DISPID idOfName(const std::string& name) const override {
-        return name == "id" ? DISPID{kId} : DISPID_UNKNOWN;
+        return idAmong(name, {&cmm_members::kId});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         args.expectCall(0);
         switch (id) {
-            case kValue:
+            case cmm_members::kCommandValue.id:
                 return result(object().value(), out);
-            case kId:
+            case cmm_members::kId.id:
                 return result(object().id(), out);
-            case kFeatureData:
+            case cmm_members::kFeatureData.id:
                 return result(object().featureData(), out);
             default:
                 noMember();

@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,15 +7,15 @@ namespace {
 class CmmFeatureDataObject : public EmbeddedObject<cmm::FeatureData> {
   public:
     CmmFeatureDataObject(std::shared_ptr<cmm::FeatureData> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmFeatureData) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kFeatureDataInterface) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         switch (id) {
-            case 2:
+            case cmm_members::kPointCount.id:
                 args.expectCall(0);
                 return result(object().pointCount(), out);
-            case 65: {
+            case cmm_members::kFeaturePoint.id: {
                 args.expectCall(6);
                 // Checked in declared order, so a report names the first bad argument.
                 const std::int32_t number = args.int32(0), a = args.int32(1), b = args.int32(2),
@@ -30,15 +29,20 @@ class CmmFeatureDataObject : public EmbeddedObject<cmm::FeatureData> {
     }
 };
 
+cmm::Axis axisOf(DISPID id) {
+    for (cmm::Axis axis : {cmm::Axis::X, cmm::Axis::Y, cmm::Axis::Z})
+        if (cmm_members::coordinate(axis).id == id) return axis;
+    throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
+}
+
 class CmmPointObjectObject : public EmbeddedObject<cmm::PointObject> {
   public:
     CmmPointObjectObject(std::shared_ptr<cmm::PointObject> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmPointObject) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kPointObjectInterface) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id < 1 || id > 3) noMember();
-        const auto axis = static_cast<cmm::Axis>(id);
+        const auto axis = axisOf(id);
         if (args.isPut()) {
             args.expectPut();
             object().setCoordinate(axis, args.real(0));

@@ -1,4 +1,3 @@
-#include "com/interface_ids.h"
 #include "standin/com/embedded_object.h"
 
 namespace standin::com {
@@ -8,11 +7,11 @@ namespace {
 class CmmMachineObject : public EmbeddedObject<cmm::Machine> {
   public:
     CmmMachineObject(std::shared_ptr<cmm::Machine> o, const Control& c)
-        : EmbeddedObject(std::move(o), c, &::com::ids::kCmmMachine) {}
+        : EmbeddedObject(std::move(o), c, &cmm_members::kMachineInterface) {}
 
   protected:
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id != 1) noMember();
+        if (id != cmm_members::kMachineName.id) noMember();
         args.expectCall(0);
         result(object().name(), out);
     }

@@ -11,16 +11,13 @@ class CmmPartProgramObject : public EmbeddedObject<cmm::PartProgram> {
         : EmbeddedObject(std::move(o), c, nullptr) {}
 
   protected:
-    enum : DISPID { kOldBasic = 10, kCommands = 11 };
     DISPID idOfName(const std::string& name) const override {
-        if (name == "oldbasic") return kOldBasic;
-        if (name == "commands") return kCommands;
-        return DISPID_UNKNOWN;
+        return idAmong(name, {&cmm_members::kOldBasic, &cmm_members::kCommands});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         args.expectCall(0);
-        if (id == kOldBasic) return result(object().oldBasic(), out);
-        if (id == kCommands) return result(object().commands(), out);
+        if (id == cmm_members::kOldBasic.id) return result(object().oldBasic(), out);
+        if (id == cmm_members::kCommands.id) return result(object().commands(), out);
         noMember();
     }
 };
@@ -32,10 +29,10 @@ class CmmOldBasicObject : public EmbeddedObject<cmm::OldBasic> {
 
   protected:
     DISPID idOfName(const std::string& name) const override {
-        return name == "getproberadius" ? 1 : DISPID_UNKNOWN;
+        return idAmong(name, {&cmm_members::kGetProbeRadius});
     }
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
-        if (id != 1) noMember();
+        if (id != cmm_members::kGetProbeRadius.id) noMember();
         args.expectCall(0);
         result(object().getProbeRadius(), out);
     }

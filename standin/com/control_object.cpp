@@ -8,7 +8,7 @@
 #include "com/result.h"
 #include "com/variant.h"
 #include "standin/com/argument_error.h"
-#include "standin/com/class_ids.h"
+#include "standin/com/control_members.h"
 #include "standin/com/server_object.h"
 #include "standin/drawing_text.h"
 
@@ -16,18 +16,8 @@ namespace standin::com {
 
 namespace {
 
-constexpr std::array<const char*, 17> kCmmOperations{
-    "Create",         "Machine",        "MachineName", "PartProgram", "OldBasic",
-    "ProbeRadius",    "Commands",       "Count",       "Item",        "Id",
-    "CommandById",    "CommandValue",   "FeatureData", "PointCount",  "FeaturePoint",
-    "ReadCoordinate", "WriteCoordinate"};
-constexpr std::array<const char*, 15> kCadOperations{
-    "Attach",   "Visible",    "ActiveDocument",    "Groups",    "GroupItem",
-    "EntityAt", "ModelSpace", "AddSphere",         "AddCircle", "AddSpline",
-    "Finish",   "MarkCode",   "CheckInterference", "Measure",   "Discard"};
-
 template <class Operation, std::size_t N>
-Operation operationNamed(const std::array<const char*, N>& names, const std::string& name,
+Operation operationNamed(const std::array<std::string_view, N>& names, const std::string& name,
                          UINT position) {
     for (std::size_t i = 0; i < N; ++i)
         if (name == names[i]) return static_cast<Operation>(i);
@@ -41,96 +31,76 @@ class ControlObject : public ServerObject {
     automation::ObjectPtr embedded() const override { return nullptr; }
 
   protected:
-    enum : DISPID {
-        kProcessId = 1,
-        kObjects,
-        kCalls,
-        kOperationCalls,
-        kResetCalls,
-        kFailOn,
-        kAnswerOn,
-        kClearFaults,
-        kRejectNext,
-        kRejected,
-        kDrawing,
-        kAddFeature,
-        kQuit,
-        kDieOn
-    };
-
-    bool answersTo(const IID& iid) const override { return iid == kStandinControlInterface; }
+    bool answersTo(const IID& iid) const override { return iid == control_members::kInterface.iid; }
 
     DISPID idOfName(const std::string& name) const override {
-        static const std::array<const char*, 14> names{
-            "processid", "objects",    "calls",       "operationcalls", "resetcalls",
-            "failon",    "answeron",   "clearfaults", "rejectnext",     "rejected",
-            "drawing",   "addfeature", "quit",        "dieon"};
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (name == names[i]) return static_cast<DISPID>(i + 1);
+        for (const ::com::Member* member : control_members::kMembers)
+            if (isNamed(name, *member)) return member->id;
         return DISPID_UNKNOWN;
     }
 
     void invoke(DISPID id, const Arguments& args, VARIANT* out) override {
         ServerControl& server = *target_.server;
         switch (id) {
-            case kProcessId:
+            case control_members::kProcessId.id:
                 args.expectCall(0);
                 return number(static_cast<std::int32_t>(GetCurrentProcessId()), out);
-            case kObjects:
+            case control_members::kObjects.id:
                 args.expectCall(0);
                 return number(server.objects, out);
-            case kCalls:
+            case control_members::kCalls.id:
                 args.expectCall(1);
                 return number(callsOf(args.text(0)), out);
-            case kOperationCalls: {
+            case control_members::kOperationCalls.id: {
                 args.expectCall(1);
                 const std::string name = args.text(0);
                 if (target_.measurement)
                     return number(target_.measurement->faults.calls(
-                                      operationNamed<CmmOperation>(kCmmOperations, name, 0)),
+                                      operationNamed<CmmOperation>(kCmmOperationNames, name, 0)),
                                   out);
                 return number(
-                    cad().faults.calls(operationNamed<CadOperation>(kCadOperations, name, 0)), out);
+                    cad().faults.calls(operationNamed<CadOperation>(kCadOperationNames, name, 0)),
+                    out);
             }
-            case kResetCalls:
+            case control_members::kResetCalls.id:
                 args.expectCall(0);
                 server.calls = {};
                 server.accepted = server.rejected = 0;
                 if (target_.measurement) target_.measurement->faults.resetCalls();
                 if (target_.cad) target_.cad->faults.resetCalls();
                 return;
-            case kFailOn:
-            case kAnswerOn:
-                return plan(id == kAnswerOn, args);
-            case kClearFaults:
+            case control_members::kFailOn.id:
+            case control_members::kAnswerOn.id:
+                return plan(id == control_members::kAnswerOn.id, args);
+            case control_members::kClearFaults.id:
                 args.expectCall(0);
                 if (target_.measurement) target_.measurement->faults.clear();
                 if (target_.cad) target_.cad->faults.clear();
                 return;
-            case kRejectNext:
+            case control_members::kRejectNext.id:
                 args.expectCall(1);
                 server.rejectNext = static_cast<std::size_t>(args.int32(0));
                 return;
-            case kRejected:
+            case control_members::kRejected.id:
                 args.expectCall(0);
                 return number(server.rejected, out);
-            case kDrawing: {
+            case control_members::kDrawing.id: {
                 args.expectCall(0);
                 std::string text;
                 for (const auto& line : drawingLines(cad().drawing)) text += line + "\n";
                 return result(text, out);
             }
-            case kAddFeature: {
+            case control_members::kAddFeature.id: {
                 args.expectCall(2);
                 const std::string featureId = args.text(0);
                 addFeature(featureId, args.int32(1));
                 return;
             }
-            case kQuit:
+            case control_members::kQuit.id:
                 args.expectCall(0);
                 if (target_.quit) target_.quit();
                 return;
-            case kDieOn:
+            case control_members::kDieOn.id:
                 return dieOn(args);
             default:
                 noMember();
@@ -166,11 +136,12 @@ class ControlObject : public ServerObject {
         if (answer) value = args.value(1);
         if (target_.measurement) {
             auto& faults = target_.measurement->faults;
-            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, args.count() - 1);
+            const auto op =
+                operationNamed<CmmOperation>(kCmmOperationNames, name, args.count() - 1);
             return answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
         }
         auto& faults = cad().faults;
-        const auto op = operationNamed<CadOperation>(kCadOperations, name, args.count() - 1);
+        const auto op = operationNamed<CadOperation>(kCadOperationNames, name, args.count() - 1);
         answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
     }
 
@@ -180,10 +151,10 @@ class ControlObject : public ServerObject {
         const auto afterCalls = static_cast<std::size_t>(args.int32(1));
         std::function<std::size_t()> calls;
         if (target_.measurement) {
-            const auto op = operationNamed<CmmOperation>(kCmmOperations, name, 1);
+            const auto op = operationNamed<CmmOperation>(kCmmOperationNames, name, 1);
             calls = [state = target_.measurement, op] { return state->faults.calls(op); };
         } else {
-            const auto op = operationNamed<CadOperation>(kCadOperations, name, 1);
+            const auto op = operationNamed<CadOperation>(kCadOperationNames, name, 1);
             calls = [state = target_.cad, op] { return state->faults.calls(op); };
         }
         target_.server->afterCall = [calls, afterCalls] {

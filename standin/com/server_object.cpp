@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "com/bstr.h"
-#include "com/interface_ids.h"
+#include "com/cad_members.h"
+#include "com/cmm_members.h"
 #include "points/program_failure.h"
 #include "standin/com/argument_error.h"
 #include "windows/wide_text.h"
@@ -15,15 +16,20 @@ namespace standin::com {
 
 namespace {
 
+constexpr bool fitsTheTable(const auto& members) {
+    return std::ranges::all_of(members, [](const ::com::Member* member) {
+        return member->position < ServerObject::kTableSize;
+    });
+}
+static_assert(fitsTheTable(::com::cmm_members::kMembers) &&
+              fitsTheTable(::com::cad_members::kMembers));
+
 bool isApplicationInterface(const IID& iid) {
-    namespace ids = ::com::ids;
-    for (const GUID* known :
-         {&ids::kCmmApplication, &ids::kCmmMachine, &ids::kCmmCommands, &ids::kCmmCommand,
-          &ids::kCmmFeatureData, &ids::kCmmPointObject, &ids::kCadObject, &ids::kCadEntity,
-          &ids::kCadSolid, &ids::kCadCircle, &ids::kCadSpline, &ids::kCadGroup}) {
-        if (iid == *known) return true;
-    }
-    return false;
+    auto among = [&](const auto& interfaces) {
+        return std::any_of(interfaces.begin(), interfaces.end(),
+                           [&](const ::com::Interface* known) { return known->iid == iid; });
+    };
+    return among(::com::cmm_members::kInterfaces) || among(::com::cad_members::kInterfaces);
 }
 
 void fillException(EXCEPINFO* exception, const std::string& description) {
@@ -72,49 +78,30 @@ struct Slots {
         return self(f)->invokeChecked(id, flags, params, result, exception, badArgument);
     }
     static HRESULT STDMETHODCALLTYPE notImplemented(void*) { return E_NOTIMPL; }
-    static HRESULT STDMETHODCALLTYPE discard(void* f) {
-        return self(f)->direct([&] { return self(f)->discard(); });
-    }
-    static HRESULT STDMETHODCALLTYPE entityAt(void* f, VARIANT index, IDispatch** entity) {
-        if (!entity) return E_POINTER;
-        *entity = nullptr;
-        return self(f)->direct([&] { return self(f)->entityAt(index, entity); });
-    }
-    static HRESULT STDMETHODCALLTYPE setMarkCode(void* f, LONG code) {
-        return self(f)->direct([&] { return self(f)->setMarkCode(code); });
-    }
-    static HRESULT STDMETHODCALLTYPE finish(void* f) {
-        return self(f)->direct([&] { return self(f)->finish(); });
-    }
-    static HRESULT STDMETHODCALLTYPE measure(void* f, double* value) {
-        if (!value) return E_POINTER;
-        return self(f)->direct([&] { return self(f)->measure(value); });
-    }
-
-    static const void* const* table() {
-        static const auto slots = [] {
-            std::array<const void*, ServerObject::kTableSize> t{};
-            t.fill(reinterpret_cast<const void*>(&notImplemented));
-            t[0] = reinterpret_cast<const void*>(&queryInterface);
-            t[1] = reinterpret_cast<const void*>(&addRef);
-            t[2] = reinterpret_cast<const void*>(&release);
-            t[3] = reinterpret_cast<const void*>(&getTypeInfoCount);
-            t[4] = reinterpret_cast<const void*>(&getTypeInfo);
-            t[5] = reinterpret_cast<const void*>(&getIdsOfNames);
-            t[6] = reinterpret_cast<const void*>(&invoke);
-            t[11] = reinterpret_cast<const void*>(&discard);
-            t[20] = reinterpret_cast<const void*>(&entityAt);
-            t[21] = reinterpret_cast<const void*>(&setMarkCode);
-            t[41] = reinterpret_cast<const void*>(&finish);
-            t[57] = reinterpret_cast<const void*>(&measure);
-            return t;
-        }();
-        return slots.data();
-    }
 };
 
-ServerObject::ServerObject(std::shared_ptr<ServerControl> control)
-    : face_{Slots::table(), this}, control_(std::move(control)) {
+ServerObject::Table ServerObject::functionTable(
+    std::initializer_list<std::pair<const ::com::Member*, const void*>> directMembers) {
+    Table table{};
+    table.fill(reinterpret_cast<const void*>(&Slots::notImplemented));
+    table[0] = reinterpret_cast<const void*>(&Slots::queryInterface);
+    table[1] = reinterpret_cast<const void*>(&Slots::addRef);
+    table[2] = reinterpret_cast<const void*>(&Slots::release);
+    table[3] = reinterpret_cast<const void*>(&Slots::getTypeInfoCount);
+    table[4] = reinterpret_cast<const void*>(&Slots::getTypeInfo);
+    table[5] = reinterpret_cast<const void*>(&Slots::getIdsOfNames);
+    table[6] = reinterpret_cast<const void*>(&Slots::invoke);
+    for (const auto& [member, slot] : directMembers) table.at(member->position) = slot;
+    return table;
+}
+
+const ServerObject::Table& ServerObject::plainTable() {
+    static const Table table = functionTable({});
+    return table;
+}
+
+ServerObject::ServerObject(std::shared_ptr<ServerControl> control, const Table& table)
+    : face_{table.data(), this}, control_(std::move(control)) {
     ++control_->objects;
 }
 
@@ -129,13 +116,28 @@ IDispatch* ServerObject::share() {
 
 ServerObject* ServerObject::fromInterface(IUnknown* object) {
     if (!object) return nullptr;
+    // Every table of a stand-in object starts with the same QueryInterface; any interface's
+    // table has one at its start to compare.
     auto* face = reinterpret_cast<Face*>(object);
-    return face->table == Slots::table() ? face->self : nullptr;
+    return face->table[0] == plainTable()[0] ? face->self : nullptr;
 }
 
 bool ServerObject::answersTo(const IID&) const { return false; }
 
 DISPID ServerObject::idOfName(const std::string&) const { return DISPID_UNKNOWN; }
+
+bool ServerObject::isNamed(const std::string& lowerName, const ::com::Member& member) {
+    return std::equal(
+        lowerName.begin(), lowerName.end(), member.name.begin(), member.name.end(),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+DISPID ServerObject::idAmong(const std::string& lowerName,
+                             std::initializer_list<const ::com::Member*> members) {
+    for (const ::com::Member* member : members)
+        if (isNamed(lowerName, *member)) return member->id;
+    return DISPID_UNKNOWN;
+}
 
 bool ServerObject::rejectAsBusy() {
     if (control_->rejectNext == 0) {
@@ -145,19 +147,6 @@ bool ServerObject::rejectAsBusy() {
     --control_->rejectNext;
     ++control_->rejected;
     return true;
-}
-
-template <class Body>
-HRESULT ServerObject::direct(Body&& body) {
-    if (rejectAsBusy()) return control_->rejection;
-    ++control_->calls.directs;
-    HRESULT result = E_FAIL;
-    try {
-        result = body();
-    } catch (const std::exception&) {
-    }
-    if (control_->afterCall) control_->afterCall();
-    return result;
 }
 
 HRESULT ServerObject::queryInterface(const IID& iid, void** out) {
