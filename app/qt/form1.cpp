@@ -30,13 +30,15 @@ namespace app {
 
 namespace {
 
-// The designer's font, or where it is not installed a narrow sans serif: the captions were fitted
-// tightly to the designer's font, which at these sizes is narrower than Arial ("X:" in a label 9
-// pixels wide), so a font of Arial's width cuts some of them. Else the platform's own sans serif.
+// The designer's face in outline, "Microsoft Sans Serif" ("MS Sans Serif" has the same metrics
+// but is a bitmap font that does not scale), or where it is not installed a narrow sans serif: the
+// captions were fitted tightly to the designer's font, which at these sizes is narrower than Arial
+// ("X:" in a label 9 pixels wide), so a font of Arial's width cuts some of them. Else the
+// platform's own sans serif.
 QFont designerFont(double pointSize, bool bold) {
     const QString platformSans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
                       QStringLiteral("Nimbus Sans Narrow"), platformSans});
     font.setStyleHint(QFont::SansSerif);

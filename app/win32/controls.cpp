@@ -1,5 +1,7 @@
 #include "app/win32/controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <map>
 #include <string>
@@ -52,6 +54,10 @@ constexpr int kComboListRows = 8;
 }  // namespace
 
 void Controls::create(HWND parent, HINSTANCE instance) {
+    // Under the program's manifest the standard controls are the version 6 common controls,
+    // registered by comctl32 once it is loaded and asked to.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
     struct Placed {
         const ControlDesign* design;
         int index;

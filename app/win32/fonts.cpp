@@ -4,12 +4,13 @@ namespace app::win32 {
 
 namespace {
 
-// MS Sans Serif at a size in hundredths of a point; Windows maps the name to Microsoft Sans
-// Serif, its outline successor, so the text stays sharp at any DPI.
+// The designer's face at a size in hundredths of a point. "MS Sans Serif" is a bitmap font on
+// Windows 10 and 11, drawn jagged and only in its few fixed sizes; "Microsoft Sans Serif" is its
+// outline successor with the same metrics, so the captions still fit and grow with the DPI.
 HFONT designerFont(int hundredthsOfPoint, int weight, int dotsPerInch) {
     return CreateFontW(-MulDiv(hundredthsOfPoint, dotsPerInch, 7200), 0, 0, 0, weight, FALSE, FALSE,
                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Microsoft Sans Serif");
 }
 
 }  // namespace

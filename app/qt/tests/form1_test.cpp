@@ -324,20 +324,24 @@ class Form1Test : public QObject {
     void fontsAndStatusColour() {
         for (const char* name : {"Label1", "Label2"}) {
             const QFont font = control<QLabel>(name)->font();
-            QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(font.families().value(0), QStringLiteral("Microsoft Sans Serif"));
             QCOMPARE(font.pointSizeF(), 9.75);
             QVERIFY(font.bold());
             // Where the designer's font is missing a real sans serif stands in, still bold.
             QVERIFY(QFontInfo(font).bold());
             QVERIFY(!QFontInfo(font).family().isEmpty());
         }
+        // The face drawn is one the list asks for, never a wide fallback picked by the system.
+        const QFont regular = form_->font();
+        QVERIFY2(regular.families().contains(QFontInfo(regular).family()),
+                 qPrintable(QFontInfo(regular).family()));
         QCOMPARE(control<QLabel>("Label2")->palette().color(QPalette::WindowText),
                  QColor(0xFF, 0x00, 0x00));
         QVERIFY(control<QLabel>("Label1")->palette().color(QPalette::WindowText) !=
                 QColor(0xFF, 0x00, 0x00));
         for (const char* name : {"Text1", "Command1", "Label5", "List2", "Frame4"}) {
             const QFont font = form_->control(QString::fromUtf8(name))->font();
-            QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(font.families().value(0), QStringLiteral("Microsoft Sans Serif"));
             QCOMPARE(font.pointSizeF(), 8.0);
             QVERIFY(!font.bold());
         }

@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <map>
 
 #include "app/control_table.h"
 #include "app/win32/tests/window_fixture.h"
+// The buttons' own messages; after <windows.h>, which the fixture brings.
+#include <commctrl.h>
 
 namespace win32test {
 namespace {
@@ -33,6 +36,15 @@ struct DesignedPlace {
     bool shown;
 };
 
+// Twips (1440 an inch) and hundredths of a point (7200 an inch) in pixels at a DPI, to the nearest,
+// halves away from zero.
+int pixels(int twips, int dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
+}
+int pointsToPixels(int hundredthsOfPoint, int dotsPerInch) {
+    return static_cast<int>(std::lround(hundredthsOfPoint * dotsPerInch / 7200.0));
+}
+
 std::map<std::string, DesignedPlace> designedPlaces() {
     std::map<std::string, DesignedPlace> places;
     for (const ControlDesign& c : app::controlTable()) {
@@ -55,7 +67,7 @@ class LayoutTest : public WindowTest {
     }
 };
 
-TEST_F(LayoutTest, EveryControlIsTheStandardWindowsControlOfItsKindAtItsDesignedPlace) {
+TEST_F(LayoutTest, EveryControlIsTheStandardWindowsControlOfItsKind) {
     create();
     HWND window = form->handle();
     const auto places = designedPlaces();
@@ -110,17 +122,7 @@ TEST_F(LayoutTest, EveryControlIsTheStandardWindowsControlOfItsKindAtItsDesigned
             EXPECT_EQ(windowText(control), c.caption);
         }
 
-        // At 96 DPI fifteen twips make a pixel.
         const DesignedPlace& place = places.at(c.name);
-        const RECT rect = clientRect(window, control);
-        EXPECT_EQ(rect.left, place.left / 15);
-        EXPECT_EQ(rect.top, place.top / 15);
-        EXPECT_EQ(rect.right - rect.left, c.width / 15);
-        // A drop-down combo box's field takes the height its font needs.
-        if (c.kind != ControlKind::ComboBox) {
-            EXPECT_EQ(rect.bottom - rect.top, c.height / 15);
-        }
-
         EXPECT_EQ((style & WS_VISIBLE) != 0, place.shown);
         EXPECT_EQ((style & WS_TABSTOP) != 0,
                   place.shown && c.kind != ControlKind::Label && c.kind != ControlKind::Frame &&
@@ -148,10 +150,12 @@ TEST_F(LayoutTest, ControlsStartAtTheirDesignedValues) {
 TEST_F(LayoutTest, TheWindowHasTheDesignedClientAreaAFixedBorderAndItsCaption) {
     create();
     HWND window = form->handle();
+    // Made at the DPI of the monitor it starts on.
+    const int dotsPerInch = GetDpiForWindow(window);
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 4455 / 15);
-    EXPECT_EQ(client.bottom, 5475 / 15);
+    EXPECT_EQ(client.right, pixels(4455, dotsPerInch));
+    EXPECT_EQ(client.bottom, pixels(5475, dotsPerInch));
     EXPECT_EQ(windowText(window), "CMM Points");
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
@@ -159,37 +163,6 @@ TEST_F(LayoutTest, TheWindowHasTheDesignedClientAreaAFixedBorderAndItsCaption) {
     EXPECT_FALSE(style & WS_THICKFRAME) << "no control reacts to resizing";
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(IsWindowVisible(window)) << "shown only after start-up";
-}
-
-TEST_F(LayoutTest, OnAMonitorOfAnotherScaleTheWindowKeepsItsPhysicalSize) {
-    create();
-    HWND window = form->handle();
-    // Windows suggests the frame around the client area scaled by half again.
-    RECT suggested{0, 0, 446, 548};
-    AdjustWindowRectEx(&suggested, GetWindowLongW(window, GWL_STYLE), FALSE,
-                       GetWindowLongW(window, GWL_EXSTYLE));
-    OffsetRect(&suggested, 30 - suggested.left, 40 - suggested.top);
-    // 150 %: 144 dots per inch, ten twips a pixel.
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    EXPECT_TRUE(EqualRect(&frame, &suggested));
-    RECT client{};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 446);
-    EXPECT_EQ(client.bottom, 548);
-    const RECT list2 = clientRect(window, control("List2"));
-    EXPECT_EQ(list2.left, 18);
-    EXPECT_EQ(list2.top, 108);
-    EXPECT_EQ(list2.right - list2.left, 173);  // 172.5 rounded
-    EXPECT_EQ(list2.bottom - list2.top, 104);  // 103.5 rounded
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Label5"), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -16);
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Label2"), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -20);  // 19.5 rounded
 }
 
 LOGFONTW fontOf(HWND control) {
@@ -200,22 +173,21 @@ LOGFONTW fontOf(HWND control) {
     return font;
 }
 
-TEST_F(LayoutTest, MachineNameLineIsBoldAndTheStatusRedOtherControlsUseTheDefaultFont) {
-    create();
-    for (const ControlDesign& c : app::controlTable()) {
-        SCOPED_TRACE(c.name);
-        const LOGFONTW font = fontOf(form->control(c.name));
-        EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
-        const std::string name = c.name;
-        if (name == "Label1" || name == "Label2") {
-            EXPECT_EQ(font.lfHeight, -13) << "9.75 pt at 96 DPI";
-            EXPECT_GE(font.lfWeight, FW_BOLD);
-        } else {
-            EXPECT_EQ(font.lfHeight, -11) << "8 pt at 96 DPI";
-            EXPECT_EQ(font.lfWeight, FW_NORMAL);
-        }
-    }
+// Whether the face Windows picks for a control's font is an outline one, which scales, rather than
+// a bitmap one drawn in its few fixed sizes.
+bool drawnInOutline(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0;
+}
 
+TEST_F(LayoutTest, TheStatusAloneIsRed) {
+    create();
     // The colour a label is painted with is the one the window answers WM_CTLCOLORSTATIC with.
     HDC dc = GetDC(form->handle());
     for (const char* name : {"Label1", "Label2", "Label5", "Label13"}) {
@@ -279,44 +251,127 @@ SIZE captionInk(HWND control, int wrapWidth) {
     return reach;
 }
 
-TEST_F(LayoutTest, EveryCaptionOnTheScreenIsWholeInItsControl) {
-    create();
-    const auto places = designedPlaces();
-    // Check boxes and option buttons draw their box before the caption, with a gap.
-    const int box = GetSystemMetrics(SM_CXMENUCHECK) + 4;
-    for (const ControlDesign& c : app::controlTable()) {
-        // Hidden controls are never on the screen, so nobody reads them.
-        if (!*c.caption || !places.at(c.name).shown) continue;
-        SCOPED_TRACE(c.name);
-        HWND control = form->control(c.name);
-        RECT client{};
-        GetClientRect(control, &client);
-        switch (c.kind) {
-            case ControlKind::Label: {
-                const SIZE ink = captionInk(control, client.right);
-                EXPECT_GT(ink.cx, 0);
-                EXPECT_LE(ink.cx, client.right);
-                EXPECT_LE(ink.cy, client.bottom);
-                break;
-            }
-            case ControlKind::CheckBox:
-            case ControlKind::OptionButton: {
-                const SIZE ink = captionInk(control, 0);
-                EXPECT_LE(box + ink.cx, client.right);
-                EXPECT_LE(ink.cy, client.bottom);
-                break;
-            }
-            case ControlKind::CommandButton:
-            case ControlKind::Frame: {
-                // A button's edges, or the frame's line before and after its caption.
-                const SIZE ink = captionInk(control, 0);
-                EXPECT_LE(ink.cx + 2 * GetSystemMetrics(SM_CXEDGE) + 8, client.right);
-                EXPECT_LE(ink.cy, client.bottom);
-                break;
-            }
-            default:
-                break;
+// Whether a control's caption shows whole: labels wrap within their width, the other captions
+// stay on one line beside a check box's or option button's box (drawn for the monitor's DPI, with
+// a gap), between a button's edges, or in the gap of a frame's line.
+void expectWholeCaption(HWND control, ControlKind kind, int dotsPerInch) {
+    RECT client{};
+    GetClientRect(control, &client);
+    switch (kind) {
+        case ControlKind::Label: {
+            const SIZE ink = captionInk(control, client.right);
+            EXPECT_GT(ink.cx, 0);
+            EXPECT_LE(ink.cx, client.right);
+            EXPECT_LE(ink.cy, client.bottom);
+            break;
         }
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton: {
+            const int box =
+                GetSystemMetricsForDpi(SM_CXMENUCHECK, dotsPerInch) + MulDiv(4, dotsPerInch, 96);
+            const SIZE ink = captionInk(control, 0);
+            EXPECT_LE(box + ink.cx, client.right);
+            EXPECT_LE(ink.cy, client.bottom);
+            // The control's own measure: its box as drawn on its monitor, and its caption.
+            SIZE ideal{};
+            EXPECT_TRUE(
+                SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+            EXPECT_LE(ideal.cx, client.right);
+            break;
+        }
+        case ControlKind::CommandButton:
+        case ControlKind::Frame: {
+            const SIZE ink = captionInk(control, 0);
+            EXPECT_LE(ink.cx + 2 * GetSystemMetricsForDpi(SM_CXEDGE, dotsPerInch) +
+                          MulDiv(8, dotsPerInch, 96),
+                      client.right);
+            EXPECT_LE(ink.cy, client.bottom);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// The scales an operator's monitors may have, each as Windows brings the window to it when it is
+// moved onto such a monitor: the new DPI and the outer rectangle suggested for the same physical
+// size.
+struct MonitorScale {
+    const char* name;
+    int dotsPerInch;
+};
+
+constexpr MonitorScale kScales[] = {{"100 %", 96}, {"150 %", 144}, {"200 %", 192}};
+
+TEST_F(LayoutTest, AtEveryScaleEachControlHasItsPlaceItsFontAndItsWholeCaption) {
+    // One window moved from monitor to monitor, as an operator may move it.
+    create();
+    HWND window = form->handle();
+    for (const MonitorScale& scale : kScales) {
+        SCOPED_TRACE(scale.name);
+        const int dpi = scale.dotsPerInch;
+        RECT suggested{0, 0, pixels(4455, dpi), pixels(5475, dpi)};
+        AdjustWindowRectEx(&suggested, GetWindowLongW(window, GWL_STYLE), FALSE,
+                           GetWindowLongW(window, GWL_EXSTYLE));
+        OffsetRect(&suggested, 30 - suggested.left, 40 - suggested.top);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+
+        // The window takes the place Windows suggests, and the client area keeps its inches.
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested));
+        RECT client{};
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right, pixels(4455, dpi));
+        EXPECT_EQ(client.bottom, pixels(5475, dpi));
+
+        const auto places = designedPlaces();
+        for (const ControlDesign& c : app::controlTable()) {
+            SCOPED_TRACE(c.name);
+            HWND control = form->control(c.name);
+            const DesignedPlace& place = places.at(c.name);
+            const RECT rect = clientRect(window, control);
+            EXPECT_EQ(rect.left, pixels(place.left, dpi));
+            EXPECT_EQ(rect.top, pixels(place.top, dpi));
+            EXPECT_EQ(rect.right - rect.left, pixels(c.width, dpi));
+            // A drop-down combo box's field takes the height its font needs.
+            if (c.kind != ControlKind::ComboBox) {
+                EXPECT_EQ(rect.bottom - rect.top, pixels(c.height, dpi));
+            }
+
+            // The designer's face in outline at its point size: 9.75 pt bold on the machine name
+            // line, 8 pt elsewhere.
+            const std::string name = c.name;
+            const bool bold = name == "Label1" || name == "Label2";
+            const LOGFONTW font = fontOf(control);
+            EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
+            EXPECT_EQ(font.lfHeight, -pointsToPixels(bold ? 975 : 800, dpi));
+            if (bold) {
+                EXPECT_GE(font.lfWeight, FW_BOLD);
+            } else {
+                EXPECT_EQ(font.lfWeight, FW_NORMAL);
+            }
+            EXPECT_TRUE(drawnInOutline(control));
+
+            // Hidden controls are never on the screen, so nobody reads them.
+            if (*c.caption && place.shown) expectWholeCaption(control, c.kind, dpi);
+        }
+    }
+}
+
+TEST_F(LayoutTest, TheButtonsAreTheVersion6CommonControls) {
+    create();
+    // Only the version 6 buttons tell the size their box and caption need.
+    for (const ControlDesign& c : app::controlTable()) {
+        if (c.kind != ControlKind::CheckBox && c.kind != ControlKind::OptionButton &&
+            c.kind != ControlKind::CommandButton)
+            continue;
+        SIZE ideal{};
+        EXPECT_TRUE(SendMessageW(form->control(c.name), BCM_GETIDEALSIZE, 0,
+                                 reinterpret_cast<LPARAM>(&ideal)))
+            << c.name;
+        EXPECT_GT(ideal.cx, 0) << c.name;
     }
 }
 
