@@ -13,17 +13,21 @@ namespace {
 constexpr int kTipWidthAt96Dpi = 420;
 constexpr std::size_t kLongestTip = 4096;
 
-}  // namespace
-
-// The version 5 size of the structure: common controls 5 refuses the larger one, version 6
-// takes both.
-TOOLINFOW StatusTip::tool() const {
+// The label as the tip's one tool, in the version 5 size of the structure: common controls 5
+// refuses the larger one, version 6 takes both.
+TOOLINFOW toolOf(HWND form, HWND label) {
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = form_;
-    tool.uId = reinterpret_cast<UINT_PTR>(label_);
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
     return tool;
+}
+
+}  // namespace
+
+StatusTip::~StatusTip() {
+    if (tip_) DestroyWindow(tip_);
 }
 
 void StatusTip::create(HWND form, HWND label, int dotsPerInch) {
@@ -31,12 +35,13 @@ void StatusTip::create(HWND form, HWND label, int dotsPerInch) {
     InitCommonControlsEx(&classes);
     form_ = form;
     label_ = label;
-    // Topmost like the window it belongs to, or the kept-on-top window would cover it.
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, nullptr, nullptr);
+    // Owned by no window: the tip joins the topmost band by itself whenever it shows, and a
+    // popup owned by the window keeps the window itself out of that band under Wine.
+    tip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                           nullptr, nullptr, nullptr);
     if (!tip_) throw points::ProgramFailure("the status label's tooltip could not be created");
-    TOOLINFOW tool = this->tool();
+    TOOLINFOW tool = toolOf(form_, label_);
     wchar_t none[] = L"";
     tool.lpszText = none;
     if (!SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
@@ -47,7 +52,7 @@ void StatusTip::create(HWND form, HWND label, int dotsPerInch) {
 
 void StatusTip::show(const std::string& cause) {
     std::wstring text = win::toWide(cause);
-    TOOLINFOW tool = this->tool();
+    TOOLINFOW tool = toolOf(form_, label_);
     tool.lpszText = text.data();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     if (!text.empty()) OutputDebugStringW((L"CMM Points: " + text + L"\n").c_str());
@@ -55,7 +60,7 @@ void StatusTip::show(const std::string& cause) {
 
 std::string StatusTip::text() const {
     std::wstring text(kLongestTip, L'\0');
-    TOOLINFOW tool = this->tool();
+    TOOLINFOW tool = toolOf(form_, label_);
     tool.lpszText = text.data();
     SendMessageW(tip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
     text.resize(wcsnlen(text.c_str(), text.size()));

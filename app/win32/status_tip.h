@@ -11,18 +11,17 @@ namespace app::win32 {
 class StatusTip {
   public:
     StatusTip() = default;
+    ~StatusTip();
     StatusTip(const StatusTip&) = delete;
     StatusTip& operator=(const StatusTip&) = delete;
 
-    // Made as a child of the window, which destroys it.
+    // Made for the window's label; it lives as long as this object.
     void create(HWND form, HWND label, int dotsPerInch);
     // Shows `cause` as the tip and writes it to the debugger output; empty takes the tip away.
     void show(const std::string& cause);
     std::string text() const;
 
   private:
-    TOOLINFOW tool() const;
-
     HWND tip_ = nullptr;
     HWND form_ = nullptr;
     HWND label_ = nullptr;

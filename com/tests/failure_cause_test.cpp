@@ -59,8 +59,12 @@ TEST(FailureCause, EachKnownResultHasItsPlainHint) {
 TEST(FailureCause, AFailureNamesTheMemberTheResultTheSystemsTextAndTheHint) {
     const std::string text =
         comtest::failureOf([] { ::com::check(MK_E_UNAVAILABLE, "attach \"App.1\""); });
-    EXPECT_THAT(text, StartsWith("attach \"App.1\" failed: 0x800401E3 ("));
-    EXPECT_THAT(text, EndsWith(std::string("); ") + kNotRunning));
+    EXPECT_THAT(text, StartsWith("attach \"App.1\" failed: 0x800401E3"));
+    EXPECT_THAT(text, EndsWith(std::string("; ") + kNotRunning));
+    // The system's own words for the result, where it has some, between code and hint.
+    EXPECT_THAT(comtest::failureOf([] { ::com::check(E_ACCESSDENIED, "Visible"); }),
+                ::testing::MatchesRegex("Visible failed: 0x80070005 \\(.+\\); COM refused this "
+                                        "program access to the application"));
     EXPECT_EQ(comtest::failureOf([] {
                   ::com::check(E_FAIL, "Item", "argument 1");
               }).rfind("Item failed: 0x80004005", 0),

@@ -1,6 +1,9 @@
+#include <windows.h>
+// The tooltip control's messages build on the Windows headers.
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "app/win32/tests/window_fixture.h"
 
@@ -21,15 +24,16 @@ TEST_F(StatusTipTest, Label2sTooltipCarriesTheCauseUntilTheMachineNameShowsAgain
         << tip;
 
     // The tip belongs to Label2, which takes the pointer so that the tip sees it rest there.
-    HWND tipWindow = nullptr;
+    std::vector<HWND> tools;
     for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w;
-         w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
-        if (GetWindow(w, GW_OWNER) == form->handle()) tipWindow = w;
-    ASSERT_NE(tipWindow, nullptr);
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    ASSERT_TRUE(SendMessageW(tipWindow, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
-    EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), control("Label2"));
+         w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        if (SendMessageW(w, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) &&
+            tool.hwnd == form->handle())
+            tools.push_back(reinterpret_cast<HWND>(tool.uId));
+    }
+    EXPECT_EQ(tools, std::vector<HWND>{control("Label2")});
     EXPECT_TRUE(GetWindowLongW(control("Label2"), GWL_STYLE) & SS_NOTIFY);
 
     measurement.emplace(std::make_shared<standin::CmmConnector>(f.cmm));
