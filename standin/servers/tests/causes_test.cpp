@@ -13,6 +13,7 @@
 #include "com/cad_connector.h"
 #include "com/cad_members.h"
 #include "com/cmm_connector.h"
+#include "com/cmm_members.h"
 #include "com/hresult_failure.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
@@ -27,6 +28,7 @@ using namespace std::chrono_literals;
 
 const std::string kCircleKey =
     "Interface\\" + ::com::guidText(::com::cad_members::kCircleInterface.iid);
+const std::string kCmmProgId = ::com::cmm_members::kProgId;
 constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 
 // Moves the circle's interface registration to the registry view of the other bitness, as a
@@ -83,19 +85,24 @@ class CausesAcrossProcesses : public ::testing::Test {
     ::com::CadConnector cad;
 };
 
-// Each row starts the window up and presses F1 (8 points) and F3 (12 points) as circles.
+// Each row starts the window up and presses F1 (8 points) and F3 (12 points) as circles. A
+// measurement server killed in the middle of a press is left to the death tests: Wine keeps a
+// killed local server's class registration, which the rows after it would meet.
 TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText) {
     const std::string circle = ::com::guidText(::com::cad_members::kCircleInterface.iid);
+    // Whichever class the ProgID names at this point of the run, it names it again afterwards.
+    const std::string cmmProgIdName = ServerProcesses::readClassesText(kCmmProgId);
+    const std::string cmmProgIdClass = ServerProcesses::readClassesText(kCmmProgId + "\\CLSID");
     const std::vector<Row> rows = {
         {"the measurement application not registered",
-         [](ServerProcesses&) {
-             ASSERT_EQ(ServerProcesses::run(ServerProcesses::cmmImage(), L"/unregserver"), 0u);
-         },
+         [](ServerProcesses&) { ServerProcesses::removeClassesKey(kCmmProgId); },
          "Can't Link to PC-DMIS",
          {"Can't Link to PC-DMIS\n", "create \"pcdlrn.application\" failed: 0x800401F3",
           "; the application is not registered on this computer"},
-         [](ServerProcesses&) {
-             ASSERT_EQ(ServerProcesses::run(ServerProcesses::cmmImage(), L"/regserver"), 0u);
+         [&](ServerProcesses&) {
+             if (cmmProgIdName != "(none)")
+                 ServerProcesses::writeClassesText(kCmmProgId, cmmProgIdName);
+             ServerProcesses::writeClassesText(kCmmProgId + "\\CLSID", cmmProgIdClass);
          }},
         {"the CAD application registered but not running",
          [](ServerProcesses& s) { s.quitCad(); },
@@ -117,12 +124,6 @@ TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText)
          "Can't Link to AutoCAD",
          {"Can't Link to AutoCAD\n", "; the application stopped answering"},
          [](ServerProcesses&) {}},
-        {"the measurement application killed in the middle of the press",
-         [](ServerProcesses& s) { dieOn(s.cmmControl(), "FeaturePoint", 11); },
-         "Can't Get Feature ",
-         {"Can't Get Feature \n", "failed: 0x8", "; the application stopped answering"},
-         // Wine hands out a killed local server's registration again; see ServerProcesses.
-         [](ServerProcesses&) { ServerProcesses::serveCmmUnderAFreshClass(); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
