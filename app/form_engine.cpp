@@ -10,6 +10,7 @@
 #include "plot/feature_reader.h"
 #include "points/number_text.h"
 #include "points/program_failure.h"
+#include "view/reports.h"
 
 namespace app {
 
@@ -90,7 +91,10 @@ void FormEngine::press() {
         unexpected = failure.what();
     }
     shell_.showPointList(points_);
-    if (!unexpected.empty()) form_.showMessage(unexpected);
+    if (!unexpected.empty()) {
+        view::keepCause(form_, unexpected, unexpected);
+        form_.showMessage(unexpected);
+    }
 }
 
 }  // namespace app

@@ -8,7 +8,7 @@ bool Link::renew(view::FormView& form, const std::function<void(Application&)>& 
     return view::endOnFailure(form, view::StatusReport{"Can't Link to PC-DMIS"}, [&] {
         application_ = automation::toObject<Application>(connector_.create());
         machine_ = automation::toObject<Machine>(application_->machine(1));
-        form.setStatus(automation::toText(machine_->name(), form.locale()));
+        view::showStatus(form, automation::toText(machine_->name(), form.locale()));
         if (andThen) andThen(*application_);
     });
 }

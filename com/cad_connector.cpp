@@ -2,6 +2,7 @@
 
 #include "com/busy_retry.h"
 #include "com/cad_application.h"
+#include "com/failure_cause.h"
 #include "windows/wide_text.h"
 
 namespace com {
@@ -9,11 +10,11 @@ namespace com {
 cad::Value CadConnector::attach() {
     const std::string member = std::string("attach \"") + cad_members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member,
-          "the application is not registered");
+    check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member);
     ComPtr<IUnknown> running;
-    check(BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); }),
-          member, "the application is not running");
+    const HRESULT found =
+        BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); });
+    if (FAILED(found)) fail(found, member, {}, activationHint(found, clsid));
     ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
     if (!object)
         throw points::ProgramFailure(member + " failed: the running object is not automatable");

@@ -2,6 +2,7 @@
 
 #include "com/busy_retry.h"
 #include "com/cmm_application.h"
+#include "com/failure_cause.h"
 #include "windows/wide_text.h"
 
 namespace com {
@@ -9,14 +10,12 @@ namespace com {
 cmm::Value CmmConnector::create() {
     const std::string member = std::string("create \"") + cmm_members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member,
-          "the application is not registered");
+    check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member);
     ComPtr<IDispatch> object;
-    check(BusyRetry::run([&] {
-              return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch,
-                                      object.receiveVoid());
-          }),
-          member);
+    const HRESULT created = BusyRetry::run([&] {
+        return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.receiveVoid());
+    });
+    if (FAILED(created)) fail(created, member, {}, activationHint(created, clsid));
     Variant result = Variant::dispatch(object.get());
     auto link = std::make_shared<Link>();  // a new link at every creation
     return objectResult<CmmApplication>(result, &cmm_members::kApplicationInterface, member, link);

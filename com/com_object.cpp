@@ -12,10 +12,7 @@ IUnknown* ComObject::face(const Member& member) const {
     const IID& iid = member.face->iid;
     for (const auto& [known, face] : asked_)
         if (known == iid) return face.get();
-    ComPtr<IUnknown> face = ComPtr<IUnknown>::share(object_.get()).query<IUnknown>(iid);
-    if (!face)
-        throw points::ProgramFailure(name + " failed: the object does not answer to interface " +
-                                     guidText(iid));
+    ComPtr<IUnknown> face = requireInterface(object_.get(), iid, name, "the object");
     asked_.emplace_back(iid, face);
     return face.get();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "com/failure_cause.h"
 #include "points/program_failure.h"
 #include "windows/wide_text.h"
 
@@ -28,9 +29,24 @@ std::string describeResult(HRESULT result) {
 
 void check(HRESULT result, const std::string& member, const std::string& detail) {
     if (SUCCEEDED(result)) return;
+    fail(result, member, detail, hintFor(result));
+}
+
+void fail(HRESULT result, const std::string& member, const std::string& detail,
+          const std::string& hint) {
     std::string what = member + " failed: " + describeResult(result);
     if (!detail.empty()) what += ": " + detail;
+    if (!hint.empty()) what += "; " + hint;
     throw points::ProgramFailure(what);
+}
+
+ComPtr<IUnknown> requireInterface(IUnknown* object, const IID& iid, const std::string& member,
+                                  const std::string& whose) {
+    ComPtr<IUnknown> face;
+    const HRESULT answer = object->QueryInterface(iid, face.receiveVoid());
+    if (SUCCEEDED(answer) && face) return face;
+    fail(FAILED(answer) ? answer : E_NOINTERFACE, member,
+         whose + " does not answer to interface " + guidText(iid), interfaceHint(iid));
 }
 
 std::string guidText(const GUID& guid) {

@@ -29,10 +29,7 @@ automation::Value objectResult(const Variant& result, const Interface* kind,
     if (!object) return toValue(result);
     CheckedFace checked;
     if (kind) {
-        checked = {kind, object.template query<IUnknown>(kind->iid)};
-        if (!checked.face)
-            throw points::ProgramFailure(
-                member + " failed: the result does not answer to interface " + guidText(kind->iid));
+        checked = {kind, requireInterface(object.get(), kind->iid, member, "the result")};
     }
     Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)));
     return automation::Value(

@@ -54,7 +54,7 @@ class FeatureRun {
                 [&] { command = toObject<cmm::Command>(commandsOrFail().commandById(id)); }))
             return;
         // A found command clears the message an earlier feature may have left.
-        steps_.run([&] { form_.setStatus(toText(machine_.name(), locale_)); });
+        steps_.run([&] { view::showStatus(form_, toText(machine_.name(), locale_)); });
 
         bool empty = false;
         if (!steps_.run([&] { empty = toText(command->value(), locale_).empty(); }) || empty)

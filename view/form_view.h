@@ -25,6 +25,9 @@ class FormView {
     // Label2, the status label.
     virtual std::string status() const = 0;
     virtual void setStatus(const std::string& text) = 0;
+    // The cause behind the status label's text or the last message box: shown as Label2's
+    // tooltip and, when not empty, written to the debugger output. Empty takes the tip away.
+    virtual void setStatusTip(const std::string& cause) = 0;
 
     virtual std::string text(TextBox box) const = 0;
     virtual void setText(TextBox box, const std::string& text) = 0;

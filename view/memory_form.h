@@ -18,6 +18,7 @@ class MemoryForm : public FormView {
     };
 
     std::string label2;
+    std::string label2Tip;
     std::map<TextBox, std::string> texts;
     std::map<CheckBox, int> checks;
     std::map<OptionButton, bool> options{{OptionButton::Option1, true},
@@ -33,6 +34,7 @@ class MemoryForm : public FormView {
 
     std::string status() const override { return label2; }
     void setStatus(const std::string& text) override { label2 = text; }
+    void setStatusTip(const std::string& cause) override { label2Tip = cause; }
     std::string text(TextBox box) const override;
     void setText(TextBox box, const std::string& text) override { texts[box] = text; }
     int checkValue(CheckBox box) const override;

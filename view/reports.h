@@ -20,6 +20,14 @@ struct MessageReport {
 };
 using EndingReport = std::variant<StatusReport, MessageReport>;
 
+// Keeps why a failure was reported with the status label: the report's fixed text, which the
+// label or box shows as it always reads, and the failure's own text, which names the call, the
+// system's result and a hint.
+void keepCause(FormView& form, const std::string& report, const std::string& cause);
+
+// A status that tells of no failure; the cause kept for an earlier failure goes.
+void showStatus(FormView& form, const std::string& text);
+
 // The report a failure ends an action with. It starts as the action's first report, and the
 // action switches it as it reaches a step whose failure is told another way.
 class ReportInForce {
@@ -27,7 +35,7 @@ class ReportInForce {
     explicit ReportInForce(EndingReport first) : report_(std::move(first)) {}
 
     void switchTo(EndingReport next) { report_ = std::move(next); }
-    void deliver(FormView& form) const;
+    void deliver(FormView& form, const std::exception& failure) const;
 
   private:
     EndingReport report_;
@@ -46,8 +54,8 @@ bool endOnFailure(FormView& form, EndingReport first, Action&& action) {
             action();
         }
         return true;
-    } catch (const std::exception&) {
-        report.deliver(form);
+    } catch (const std::exception& failure) {
+        report.deliver(form, failure);
         return false;
     }
 }
@@ -59,8 +67,10 @@ bool resumeNext(FormView& form, Status&& status, Step&& step) {
     try {
         step();
         return true;
-    } catch (const std::exception&) {
-        form.setStatus(status());
+    } catch (const std::exception& failure) {
+        const std::string text = status();
+        form.setStatus(text);
+        keepCause(form, text, failure.what());
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDebug>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -326,6 +327,12 @@ QRadioButton* Form1::optionButton(view::OptionButton button) const {
 std::string Form1::status() const { return label2_->text().toStdString(); }
 
 void Form1::setStatus(const std::string& text) { label2_->setText(QString::fromStdString(text)); }
+
+// Qt's debug output is the debugger's on Windows and the terminal's elsewhere.
+void Form1::setStatusTip(const std::string& cause) {
+    label2_->setToolTip(QString::fromStdString(cause));
+    if (!cause.empty()) qDebug().noquote() << "CMM Points:" << QString::fromStdString(cause);
+}
 
 std::string Form1::text(view::TextBox box) const {
     if (box == view::TextBox::Combo1) return combo1_->currentText().toStdString();

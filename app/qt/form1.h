@@ -39,6 +39,7 @@ class Form1 : public QWidget, public view::FormView, private FormShell {
 
     std::string status() const override;
     void setStatus(const std::string& text) override;
+    void setStatusTip(const std::string& cause) override;
     std::string text(view::TextBox box) const override;
     void setText(view::TextBox box, const std::string& text) override;
     int checkValue(view::CheckBox box) const override;

@@ -24,8 +24,12 @@ struct WindowKind {
 // clicks; the hidden combo box is a drop-down with an edit field.
 WindowKind windowKind(const ControlDesign& design) {
     switch (design.kind) {
-        case ControlKind::Label:
-            return {L"Static", SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::Label: {
+            DWORD style = SS_LEFT | SS_NOPREFIX;
+            // The status label takes the pointer, so that its tooltip sees it rest there.
+            if (std::string_view(design.name) == "Label2") style |= SS_NOTIFY;
+            return {L"Static", style, 0};
+        }
         case ControlKind::TextBox:
             return {L"Edit", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::Frame:

@@ -61,6 +61,7 @@ void Form1::create(HINSTANCE instance) {
     controls_.create(window_, instance);
     const int dotsPerInch = dpiOf(window_);
     applyDpi(dotsPerInch);
+    statusTip_.create(window_, named("Label2"), dotsPerInch);
     const SIZE client{twipsToPixels(kClientWidthTwips, dotsPerInch),
                       twipsToPixels(kClientHeightTwips, dotsPerInch)};
     const SIZE outer = windowSizeFor(client, kWindowStyle, kWindowExStyle, dotsPerInch);
@@ -117,6 +118,8 @@ HWND Form1::named(std::string_view name) const {
 std::string Form1::status() const { return windowText(named("Label2")); }
 
 void Form1::setStatus(const std::string& text) { setWindowText(named("Label2"), text); }
+
+void Form1::setStatusTip(const std::string& cause) { statusTip_.show(cause); }
 
 std::string Form1::text(view::TextBox box) const { return windowText(named(designerName(box))); }
 

@@ -10,6 +10,7 @@
 #include "app/win32/busy_cursor.h"
 #include "app/win32/controls.h"
 #include "app/win32/fonts.h"
+#include "app/win32/status_tip.h"
 #include "cad/api.h"
 #include "cmm/api.h"
 #include "view/form_view.h"
@@ -44,6 +45,9 @@ class Form1 : public view::FormView, private FormShell {
 
     std::string status() const override;
     void setStatus(const std::string& text) override;
+    void setStatusTip(const std::string& cause) override;
+    // The text of Label2's tooltip.
+    std::string statusTip() const { return statusTip_.text(); }
     std::string text(view::TextBox box) const override;
     void setText(view::TextBox box, const std::string& text) override;
     int checkValue(view::CheckBox box) const override;
@@ -79,6 +83,7 @@ class Form1 : public view::FormView, private FormShell {
     std::optional<BusyCursor> busy_;
     Controls controls_;
     std::unique_ptr<DesignerFonts> fonts_;
+    StatusTip statusTip_;
     HWND window_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
 };

@@ -563,6 +563,24 @@ class Form1Test : public QObject {
         QCOMPARE(messages_, (QStringList{"Bad probe_radius", "Bad probe_radius"}));
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
+
+    // The cause of a failure rides on Label2 as its tooltip; the label reads the fixed text.
+    void label2sTooltipCarriesTheCauseUntilTheMachineNameShowsAgain() {
+        showForm();
+        control<QListWidget>("List2")->item(0)->setSelected(true);
+        cad_->running = false;
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        auto* label2 = control<QLabel>("Label2");
+        QCOMPARE(label2->text(), QStringLiteral("Can't Link to AutoCAD"));
+        QCOMPARE(label2->toolTip(),
+                 QStringLiteral("Can't Link to AutoCAD\nno CAD application is running"));
+
+        cad_->running = true;
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(label2->text(), QStringLiteral("GLOBAL-7107"));
+        QCOMPARE(label2->toolTip(), QString());
+        QVERIFY(messages_.isEmpty());
+    }
 };
 
 QTEST_MAIN(Form1Test)
