@@ -58,7 +58,9 @@ class InstalledApplication : public ::testing::Test {
 TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesItsClass) {
     ASSERT_EQ(ServerProcesses::run(ServerProcesses::cadImage(), L"/regserver"), 0u);
     expectInstalledRegistrationIntact();
-    EXPECT_EQ(ServerProcesses::readClassesText(kStandInClass), "CMM Points CAD stand-in");
+    EXPECT_EQ(
+        ServerProcesses::readClassesText(kStandInClass, nullptr, ServerProcesses::serverView()),
+        "CMM Points CAD stand-in");
 
     {
         ::com::Apartment apartment;
@@ -78,7 +80,9 @@ TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesIts
 
     ASSERT_EQ(ServerProcesses::run(ServerProcesses::cadImage(), L"/unregserver"), 0u);
     expectInstalledRegistrationIntact();
-    EXPECT_EQ(ServerProcesses::readClassesText(kStandInClass), "(none)");
+    EXPECT_EQ(
+        ServerProcesses::readClassesText(kStandInClass, nullptr, ServerProcesses::serverView()),
+        "(none)");
 }
 
 // The interfaces the type library built into the servers describes.

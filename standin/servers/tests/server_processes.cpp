@@ -126,6 +126,12 @@ int ServerProcesses::bitnessOf(HANDLE process) {
     return windows64 && !underWow64 ? 64 : 32;
 }
 
+REGSAM ServerProcesses::serverView() {
+    DWORD kind = 0;
+    GetBinaryTypeW(cadImage().c_str(), &kind);
+    return kind == SCS_64BIT_BINARY ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+}
+
 std::wstring ServerProcesses::cmmImage() { return beside("measurement_standin.exe"); }
 std::wstring ServerProcesses::cadImage() { return beside("cad_standin.exe"); }
 

@@ -22,6 +22,9 @@ class ServerProcesses {
     static std::wstring cadImage();
     // 32 or 64: the bitness of a running process.
     static int bitnessOf(HANDLE process);
+    // The registry view the servers register their classes in (KEY_WOW64_32KEY or
+    // KEY_WOW64_64KEY), which is the view of their bitness.
+    static REGSAM serverView();
 
     // Runs `image argument` and gives its exit code; fails the test when it does not end in time.
     static DWORD run(const std::wstring& image, const std::wstring& argument);
