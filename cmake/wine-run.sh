@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs a Windows executable under Wine in the given prefix: wine-run.sh PREFIX PROGRAM [ARGS...]
-# The prefix is made on first use (once, also when tests start in parallel); without a display
-# the run goes under Xvfb, since some tests open real windows.
+# The prefix is made on first use (once, also when tests start in parallel), 64-bit so that it runs
+# 32-bit programs (through Debian's wine32) and 64-bit ones alike; without a display the run goes
+# under Xvfb, since some tests open real windows.
 set -e
 prefix=$1
 shift
@@ -11,7 +12,7 @@ fi
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 mkdir -p "$(dirname "$prefix")"
 if [ ! -f "$prefix/system.reg" ]; then
-    flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { echo "making the Wine prefix $WINEPREFIX (about 10 s)" >&2; wineboot -i >/dev/null 2>&1; wineserver -w; }'
+    flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { echo "making the Wine prefix $WINEPREFIX (about 10 s)" >&2; WINEARCH=win64 wineboot -i >/dev/null 2>&1; wineserver -w; }'
 fi
 # On a display of its own, a window manager too: without one X has no topmost band
 # (_NET_WM_STATE_ABOVE) to show.

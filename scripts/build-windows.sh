@@ -1,20 +1,31 @@
 #!/bin/sh
-# Cross-builds the Windows program with mingw-w64 (Release, static) and installs it into
-# dist/: cmm_points.exe and whatever else the build has install rules for. Then checks that every
-# executable there imports only DLLs that every Windows has.
+# Cross-builds the Windows program with mingw-w64 (Release, static) and installs it: cmm_points.exe
+# and whatever else the build has install rules for. Then checks that every executable there
+# imports only DLLs that every Windows has.
+#
+#   build-windows.sh [i686|x86_64] [CMake options...]
+#
+# i686, the default, is the program as it ships: 32-bit, like the original and the CAD release it
+# drives, into dist/. x86_64 is the 64-bit build option, into dist-x86_64/.
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${CMM_POINTS_WINDOWS_BUILD_DIR:-$root/build-windows}"
-dist="$root/dist"
+arch="${1:-i686}"
+[ $# -gt 0 ] && shift
+case "$arch" in
+    i686) default_build="$root/build-windows" dist="$root/dist" ;;
+    x86_64) default_build="$root/build-windows-x86_64" dist="$root/dist-x86_64" ;;
+    *) echo "build-windows: unknown architecture '$arch' (i686 or x86_64)" >&2; exit 2 ;;
+esac
+build="${CMM_POINTS_WINDOWS_BUILD_DIR:-$default_build}"
 
 "$root/scripts/setup.sh"
 
 # The test command builds the tests in the same build, so that it needs one cross build only.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-$arch.cmake" \
     -DCMM_POINTS_BUILD_APP=OFF -DCMM_POINTS_BUILD_TESTS="${CMM_POINTS_WINDOWS_TESTS:-OFF}" \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
 cmake --build "$build" -j"$(nproc)"
 rm -rf "$dist"
 cmake --install "$build" --prefix "$dist"
@@ -25,7 +36,7 @@ system_dlls="kernel32.dll user32.dll gdi32.dll advapi32.dll ole32.dll oleaut32.d
 shell32.dll comctl32.dll"
 status=0
 for program in "$dist"/*.exe; do
-    imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' |
+    imports=$("$arch-w64-mingw32-objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' |
         tr 'A-Z' 'a-z' | sort -u)
     for dll in $imports; do
         case " $system_dlls " in
@@ -34,6 +45,6 @@ for program in "$dist"/*.exe; do
                status=1 ;;
         esac
     done
-    echo "$(basename "$program"): $(wc -c <"$program") bytes, imports" $imports
+    echo "$(basename "$program") ($arch): $(wc -c <"$program") bytes, imports" $imports
 done
 exit $status

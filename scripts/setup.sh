@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing CMM Points need, when missing.
+# Installs the Debian packages that building, running and testing CMM Points need, when missing:
+# among them Wine's 32-bit loader (wine32, of the i386 architecture), which runs the 32-bit program.
 set -eu
 
 packages="cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev googletest libbenchmark-dev \
 xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
-mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 \
+mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 \
 openbox mingw-w64-tools libwine-dev ccache"
 
 missing=""
@@ -28,6 +29,12 @@ else
 fi
 
 echo "setup: installing$missing"
+case " $missing " in
+    *" wine32:i386 "*)
+        if ! dpkg --print-foreign-architectures | grep -qx i386; then
+            $as_root dpkg --add-architecture i386
+        fi ;;
+esac
 $as_root apt-get update
 # shellcheck disable=SC2086 # the list is meant to split into words
 DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y $missing

@@ -21,6 +21,10 @@ const standin::servers::ServerEntry kEntry{
     kCadServerClass, kCmmServerClass, "AutoCAD.Application.15", "CMM Points CAD stand-in", false};
 
 constexpr wchar_t kWindowClass[] = L"CmmPointsCadStandIn";
+// A press changes the drawing twice a point, and rewriting the window's text is costly (under
+// Wine as much as the calls themselves): the text follows the drawing at most this often.
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshMs = 200;
 
 struct Window {
     HWND frame = nullptr;
@@ -35,8 +39,42 @@ std::wstring summaryOf(const standin::CadState& state) {
     return win::toWide(text);
 }
 
+// The window's text and the drawing it shows: a change only marks it stale, and the refresh timer
+// rewrites it when the summary differs from what it shows.
+class Summary {
+  public:
+    Summary(std::shared_ptr<const standin::CadState> state, Window window)
+        : state_(std::move(state)), window_(window) {}
+
+    void changed() {
+        if (stale_) return;
+        stale_ = true;
+        SetTimer(window_.frame, kRefreshTimer, kRefreshMs, nullptr);
+    }
+    void refresh() {
+        KillTimer(window_.frame, kRefreshTimer);
+        stale_ = false;
+        std::wstring text = summaryOf(*state_);
+        if (text == shown_) return;
+        shown_ = std::move(text);
+        SetWindowTextW(window_.text, shown_.c_str());
+    }
+
+  private:
+    std::shared_ptr<const standin::CadState> state_;
+    Window window_;
+    std::wstring shown_;
+    bool stale_ = false;
+};
+
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
+        case WM_TIMER:
+            if (w != kRefreshTimer) break;
+            if (auto* summary =
+                    reinterpret_cast<Summary*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+                summary->refresh();
+            return 0;
         case WM_SIZE:
             if (HWND text = GetWindow(window, GW_CHILD))
                 MoveWindow(text, 8, 8, LOWORD(l) - 16, HIWORD(l) - 16, TRUE);
@@ -45,8 +83,9 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) 
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window, message, w, l);
+            break;
     }
+    return DefWindowProcW(window, message, w, l);
 }
 
 Window openWindow() {
@@ -76,12 +115,14 @@ int main(int argc, char** argv) {
     if (auto done = standin::servers::handleRegistration(kEntry, argc, argv)) return *done;
 
     ::com::Apartment apartment;
+    const auto typeLibrary = standin::servers::holdTypeLibrary();
     auto state = std::make_shared<standin::CadState>(standin::demoCad());
     const Window window = openWindow();
-    const auto show = [state, window] { SetWindowTextW(window.text, summaryOf(*state).c_str()); };
-    state->drawing.observe(show);
-    state->onShown = show;
-    show();
+    Summary summary(state, window);
+    SetWindowLongPtrW(window.frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&summary));
+    state->drawing.observe([&summary] { summary.changed(); });
+    state->onShown = [&summary] { summary.changed(); };
+    summary.refresh();
 
     CadServer server(std::make_shared<standin::CadConnector>(state),
                      standin::servers::servedClass(kEntry));

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     if (auto done = standin::servers::handleRegistration(kEntry, argc, argv)) return *done;
 
     ::com::Apartment apartment;
+    const auto typeLibrary = standin::servers::holdTypeLibrary();
     auto state = std::make_shared<standin::CmmState>(standin::demoCmm());
     CmmServer server(std::make_shared<standin::CmmConnector>(state),
                      standin::servers::servedClass(kEntry));

@@ -24,20 +24,39 @@ constexpr const char* kTypeLibraryMarshaller = "{00020424-0000-0000-C000-0000000
 constexpr const char* kDispatchMarshaller = "{00020420-0000-0000-C000-000000000046}";
 constexpr const char* kImageValue = "StandIn";
 
-std::optional<std::string> readText(const std::string& path, const char* name = nullptr) {
+// 64-bit Windows keeps HKEY_CLASSES_ROOT\CLSID and \Interface apart for 32- and 64-bit programs
+// (two registry views), and a client looks up a typed interface in its own view only. So the
+// interfaces and the type library go into both views and the classes into this executable's own;
+// COM starts a local server registered in either. 32-bit Windows ignores the view flags.
+constexpr bool kIs64Bit = sizeof(void*) == 8;
+constexpr REGSAM kOwnView = kIs64Bit ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+constexpr REGSAM kOtherView = kIs64Bit ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+constexpr REGSAM kBothViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+// The type library's file, as each bitness looks it up.
+constexpr const char* kOwnPlatform = kIs64Bit ? "win64" : "win32";
+constexpr const char* kOtherPlatform = kIs64Bit ? "win32" : "win64";
+
+std::optional<std::string> readText(const std::string& path, const char* name = nullptr,
+                                    REGSAM view = kOwnView) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, toWide(path).c_str(), 0, KEY_QUERY_VALUE | view, &key) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
     wchar_t buffer[1024];
     DWORD size = sizeof buffer;
     const std::wstring wideName = name ? toWide(name) : std::wstring();
-    if (RegGetValueW(HKEY_CLASSES_ROOT, toWide(path).c_str(), name ? wideName.c_str() : nullptr,
-                     RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return std::nullopt;
+    const LONG read = RegGetValueW(key, nullptr, name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ,
+                                   nullptr, buffer, &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS) return std::nullopt;
     return toUtf8(buffer);
 }
 
-void writeText(const std::string& path, const std::string& value, const char* name = nullptr) {
+void writeText(const std::string& path, const std::string& value, const char* name = nullptr,
+               REGSAM view = kOwnView) {
     HKEY key = nullptr;
-    LONG result = RegCreateKeyExW(HKEY_CLASSES_ROOT, toWide(path).c_str(), 0, nullptr, 0, KEY_WRITE,
-                                  nullptr, &key, nullptr);
+    LONG result = RegCreateKeyExW(HKEY_CLASSES_ROOT, toWide(path).c_str(), 0, nullptr, 0,
+                                  KEY_WRITE | view, nullptr, &key, nullptr);
     if (result == ERROR_SUCCESS) {
         const std::wstring wide = toWide(value);
         const std::wstring wideName = name ? toWide(name) : std::wstring();
@@ -51,13 +70,20 @@ void writeText(const std::string& path, const std::string& value, const char* na
                                      " (registering needs an administrator)");
 }
 
-void removeTree(const std::string& path) {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, toWide(path).c_str());
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, toWide(path).c_str());
+void removeTree(const std::string& path, REGSAM view = kOwnView) {
+    const std::wstring wide = toWide(path);
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), 0, KEY_ALL_ACCESS | view, &key) !=
+        ERROR_SUCCESS)
+        return;
+    RegDeleteTreeW(key, nullptr);
+    RegCloseKey(key);
+    RegDeleteKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), view, 0);
 }
 
 std::string classKey(const CLSID& clsid) { return "CLSID\\" + guidText(clsid); }
 std::string libraryKey() { return "TypeLib\\" + guidText(standin::com::kStandinTypeLibrary); }
+std::string platformKey(const char* platform) { return libraryKey() + "\\1.0\\0\\" + platform; }
 
 // The interfaces the type library built into `image` describes, with the marshaller each needs.
 struct Described {
@@ -91,47 +117,63 @@ std::vector<Described> describedInterfaces(const std::wstring& image) {
     return found;
 }
 
-bool writtenByStandIn(const std::string& interfaceKey) {
-    return readText(interfaceKey + "\\TypeLib") == guidText(standin::com::kStandinTypeLibrary);
+bool writtenByStandIn(const std::string& interfaceKey, REGSAM view) {
+    return readText(interfaceKey + "\\TypeLib", nullptr, view) ==
+           guidText(standin::com::kStandinTypeLibrary);
 }
 
 void registerTypeLibrary(const std::wstring& image, std::vector<std::string>& report) {
     const std::string version = libraryKey() + "\\1.0";
-    writeText(version, "CMM Points stand-ins");
-    writeText(version + "\\0\\win64", toUtf8(image));
-    writeText(version + "\\FLAGS", "0");
+    for (REGSAM view : kBothViews) {
+        writeText(version, "CMM Points stand-ins", nullptr, view);
+        writeText(version + "\\FLAGS", "0", nullptr, view);
+        writeText(platformKey(kOwnPlatform), toUtf8(image), nullptr, view);
+        // The same interfaces at the same positions: a client of the other bitness reads them
+        // from this executable until a server of its own bitness registers.
+        if (!readText(platformKey(kOtherPlatform), nullptr, view))
+            writeText(platformKey(kOtherPlatform), toUtf8(image), nullptr, view);
+    }
     int kept = 0, written = 0;
     for (const auto& face : describedInterfaces(image)) {
         const std::string key = "Interface\\" + face.iid;
-        if (readText(key) && !writtenByStandIn(key)) {
-            ++kept;  // an installed application describes it already, at the same positions
-            continue;
+        for (REGSAM view : kBothViews) {
+            if (readText(key, nullptr, view) && !writtenByStandIn(key, view)) {
+                ++kept;  // an installed application describes it already, at the same positions
+                continue;
+            }
+            writeText(key, face.name, nullptr, view);
+            writeText(key + "\\ProxyStubClsid32", face.marshaller, nullptr, view);
+            writeText(key + "\\TypeLib", guidText(standin::com::kStandinTypeLibrary), nullptr,
+                      view);
+            writeText(key + "\\TypeLib", "1.0", "Version", view);
+            ++written;
         }
-        writeText(key, face.name);
-        writeText(key + "\\ProxyStubClsid32", face.marshaller);
-        writeText(key + "\\TypeLib", guidText(standin::com::kStandinTypeLibrary));
-        writeText(key + "\\TypeLib", "1.0", "Version");
-        ++written;
     }
-    report.push_back("type library: " + std::to_string(written) + " interfaces registered" +
+    report.push_back("type library: " + std::to_string(written) +
+                     " interface entries registered in the 32- and 64-bit views" +
                      (kept ? ", " + std::to_string(kept) + " left to the installed application"
                            : std::string()));
 }
 
 void unregisterTypeLibrary(const ServerEntry& entry, const std::wstring& image,
                            std::vector<std::string>& report) {
-    const std::string path = libraryKey() + "\\1.0\\0\\win64";
-    if (auto other = readText(classKey(entry.otherStandIn), kImageValue)) {
+    const std::string otherClass = classKey(entry.otherStandIn);
+    auto other = readText(otherClass, kImageValue);
+    if (!other) other = readText(otherClass, kImageValue, kOtherView);
+    if (other) {
         // The other stand-in is still registered and uses the same type library.
-        if (readText(path) == toUtf8(image)) writeText(path, *other);
+        for (REGSAM view : kBothViews)
+            for (const char* platform : {kOwnPlatform, kOtherPlatform})
+                if (readText(platformKey(platform), nullptr, view) == toUtf8(image))
+                    writeText(platformKey(platform), *other, nullptr, view);
         report.push_back("type library: kept for the other stand-in");
         return;
     }
-    for (const auto& face : describedInterfaces(image)) {
-        const std::string key = "Interface\\" + face.iid;
-        if (writtenByStandIn(key)) removeTree(key);
-    }
-    removeTree(libraryKey());
+    for (const auto& face : describedInterfaces(image))
+        for (REGSAM view : kBothViews)
+            if (writtenByStandIn("Interface\\" + face.iid, view))
+                removeTree("Interface\\" + face.iid, view);
+    for (REGSAM view : kBothViews) removeTree(libraryKey(), view);
     report.push_back("type library: removed");
 }
 

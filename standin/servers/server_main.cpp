@@ -5,6 +5,8 @@
 #include <exception>
 #include <string>
 
+#include "standin/com/class_ids.h"
+
 namespace standin::servers {
 
 namespace {
@@ -39,6 +41,12 @@ std::optional<int> handleRegistration(const ServerEntry& entry, int argc, char**
         }
     }
     return std::nullopt;
+}
+
+::com::ComPtr<ITypeLib> holdTypeLibrary() {
+    ::com::ComPtr<ITypeLib> library;
+    LoadRegTypeLib(standin::com::kStandinTypeLibrary, 1, 0, LOCALE_NEUTRAL, library.receive());
+    return library;
 }
 
 int runMessageLoop() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 
+#include "com/com_ptr.h"
 #include "standin/servers/registration.h"
 
 namespace standin::servers {
@@ -10,6 +13,11 @@ namespace standin::servers {
 // console it was started from, and gives the exit code. Any other command line runs the server
 // (nullopt).
 std::optional<int> handleRegistration(const ServerEntry& entry, int argc, char** argv);
+
+// The stand-ins' type library as the system's marshaller loads it, to be held while the server
+// runs: Wine frees a library no one holds and loads it anew for every object it marshals. Null
+// when it is not registered.
+::com::ComPtr<ITypeLib> holdTypeLibrary();
 
 // The message loop of the server's thread, which also carries the calls of other processes.
 int runMessageLoop();

@@ -63,4 +63,16 @@ TEST_F(ProgramResourcesTest, HasItsIconAndAVersionNamingTheProduct) {
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
+// Windows' side-by-side loader rejects a manifest that names another architecture than the
+// executable's.
+TEST_F(ProgramResourcesTest, ManifestNamesTheArchitectureOfTheExecutable) {
+    DWORD kind = 0;
+    ASSERT_TRUE(GetBinaryTypeW(path.c_str(), &kind));
+    ASSERT_TRUE(kind == SCS_32BIT_BINARY || kind == SCS_64BIT_BINARY);
+    const std::string named = kind == SCS_64BIT_BINARY ? "amd64" : "x86";
+    EXPECT_NE(resourceText(RT_MANIFEST, 1).find("processorArchitecture=\"" + named + "\""),
+              std::string::npos)
+        << named;
+}
+
 }  // namespace

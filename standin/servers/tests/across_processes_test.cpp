@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -142,6 +143,20 @@ TEST_F(WholePressAcrossProcesses, StartUpShowsTheDemoMachineProbeAndFeatures) {
     std::vector<std::string> ids;
     for (const auto& feature : form.features) ids.push_back(feature.id);
     EXPECT_EQ(ids, kDemoFeatures);
+}
+
+// The run names the servers' bitness (CMM_POINTS_SERVER_BITS, this program's own when unset), so
+// that a run against the other build's servers certainly crosses bitness.
+TEST_F(WholePressAcrossProcesses, TheServersRunAtTheBitnessTheRunNames) {
+    const char* named = std::getenv("CMM_POINTS_SERVER_BITS");
+    const int expected = named ? std::atoi(named) : static_cast<int>(sizeof(void*) * 8);
+    EXPECT_EQ(ServerProcesses::bitnessOf(servers.cadProcess()), expected) << "CAD stand-in";
+    startUp();
+    HANDLE measurement =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, servers.cmmProcess());
+    ASSERT_NE(measurement, nullptr);
+    EXPECT_EQ(ServerProcesses::bitnessOf(measurement), expected) << "measurement stand-in";
+    CloseHandle(measurement);
 }
 
 TEST_F(WholePressAcrossProcesses, CirclesDrawTheSameAsTheEmbeddedPress) {

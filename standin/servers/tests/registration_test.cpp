@@ -3,10 +3,16 @@
 // class.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/form_engine.h"
 #include "com/apartment.h"
 #include "com/cad_connector.h"
 #include "com/cmm_connector.h"
+#include "com/com_ptr.h"
+#include "com/hresult_failure.h"
+#include "standin/com/class_ids.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
 #include "view/memory_form.h"
@@ -52,7 +58,9 @@ class InstalledApplication : public ::testing::Test {
 TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesItsClass) {
     ASSERT_EQ(ServerProcesses::run(ServerProcesses::cadImage(), L"/regserver"), 0u);
     expectInstalledRegistrationIntact();
-    EXPECT_EQ(ServerProcesses::readClassesText(kStandInClass), "CMM Points CAD stand-in");
+    EXPECT_EQ(
+        ServerProcesses::readClassesText(kStandInClass, nullptr, ServerProcesses::serverView()),
+        "CMM Points CAD stand-in");
 
     {
         ::com::Apartment apartment;
@@ -72,7 +80,72 @@ TEST_F(InstalledApplication, RegisteringBesideItKeepsItsRegistrationAndServesIts
 
     ASSERT_EQ(ServerProcesses::run(ServerProcesses::cadImage(), L"/unregserver"), 0u);
     expectInstalledRegistrationIntact();
-    EXPECT_EQ(ServerProcesses::readClassesText(kStandInClass), "(none)");
+    EXPECT_EQ(
+        ServerProcesses::readClassesText(kStandInClass, nullptr, ServerProcesses::serverView()),
+        "(none)");
+}
+
+// The interfaces the type library built into the servers describes.
+std::vector<std::string> describedInterfaces() {
+    ::com::ComPtr<ITypeLib> library;
+    EXPECT_EQ(LoadTypeLibEx(ServerProcesses::cadImage().c_str(), REGKIND_NONE, library.receive()),
+              S_OK);
+    std::vector<std::string> found;
+    for (UINT i = 0; library && i < library->GetTypeInfoCount(); ++i) {
+        TYPEKIND kind{};
+        ::com::ComPtr<ITypeInfo> info;
+        TYPEATTR* attributes = nullptr;
+        if (FAILED(library->GetTypeInfoType(i, &kind)) ||
+            (kind != TKIND_INTERFACE && kind != TKIND_DISPATCH) ||
+            FAILED(library->GetTypeInfo(i, info.receive())) ||
+            FAILED(info->GetTypeAttr(&attributes)))
+            continue;
+        found.push_back(::com::guidText(attributes->guid));
+        info->ReleaseTypeAttr(attributes);
+    }
+    return found;
+}
+
+constexpr REGSAM kViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+
+// A client of either bitness finds every typed interface in its own registry view, and the type
+// library for its own platform, whichever bitness the servers are; unregistering leaves nothing
+// of them in either view.
+TEST(RegisteredInterfaces, AreFoundFromEitherBitnessAndRemovedFromBoth) {
+    const std::string library = ::com::guidText(standin::com::kStandinTypeLibrary);
+    const auto interfaces = describedInterfaces();
+    ASSERT_GT(interfaces.size(), 5u);
+    for (REGSAM view : kViews) {
+        SCOPED_TRACE(view == KEY_WOW64_32KEY ? "32-bit view" : "64-bit view");
+        for (const auto& iid : interfaces) {
+            const std::string key = "Interface\\" + iid;
+            EXPECT_NE(ServerProcesses::readClassesText(key + "\\ProxyStubClsid32", nullptr, view),
+                      "(none)")
+                << iid;
+            EXPECT_EQ(ServerProcesses::readClassesText(key + "\\TypeLib", nullptr, view), library)
+                << iid;
+        }
+        for (const char* platform : {"win32", "win64"})
+            EXPECT_NE(ServerProcesses::readClassesText(
+                          "TypeLib\\" + library + "\\1.0\\0\\" + platform, nullptr, view),
+                      "(none)")
+                << platform;
+    }
+    ::com::ComPtr<ITypeLib> registered;
+    EXPECT_EQ(LoadRegTypeLib(standin::com::kStandinTypeLibrary, 1, 0, 0, registered.receive()),
+              S_OK)
+        << "the marshaller of this process finds the library";
+
+    ServerProcesses::unregisterBoth();
+    for (REGSAM view : kViews) {
+        for (const auto& iid : interfaces)
+            EXPECT_EQ(ServerProcesses::readClassesText("Interface\\" + iid, nullptr, view),
+                      "(none)")
+                << iid;
+        EXPECT_EQ(ServerProcesses::readClassesText("TypeLib\\" + library + "\\1.0", nullptr, view),
+                  "(none)");
+    }
+    ServerProcesses::registerBoth();
 }
 
 }  // namespace

@@ -33,6 +33,13 @@ constexpr const char* kKinds[] = {"lookup", "invoke", "direct", "query", "releas
 constexpr int kCountedPoints = 100;
 constexpr int kTimedPoints = 1000;
 constexpr int kExtraCommands = 100;
+// Far beyond what a start-up or a press of the report takes; one that has not ended by then hangs,
+// and the report says so and ends instead of waiting with every process idle.
+constexpr auto kStepBound = std::chrono::seconds(300);
+
+void bounded(const char* what, const std::function<void()>& step) {
+    servertest::withinBound(kStepBound, what, [&] { step(); });
+}
 
 struct Counts {
     long of[5] = {};
@@ -108,12 +115,12 @@ void reportCalls(cmm::Connector& cmm, cad::Connector& cad, const std::function<C
     addScans();
     Window small(cmm, cad);
     reset();
-    small.engine.load();
+    bounded("the start-up", [&] { small.engine.load(); });
     const Counts before = counts();
     addCommands(kExtraCommands);
     Window large(cmm, cad);
     reset();
-    large.engine.load();
+    bounded("the start-up with more commands", [&] { large.engine.load(); });
     printRow("start-up, per command", counts() - before, kExtraCommands);
 
     // Per point: a press of the scan less a press of its one-point twin.
@@ -132,7 +139,7 @@ void reportCalls(cmm::Connector& cmm, cad::Connector& cad, const std::function<C
             w.form.choose(marker.option);
             w.form.texts[view::TextBox::Text3] = "0.05";
             reset();
-            w.engine.press();
+            bounded(marker.name, [&] { w.engine.press(); });
             pressed[scan] = counts();
             if (w.form.label2 != small.form.label2)
                 std::printf("  (the press ended with \"%s\")\n", w.form.label2.c_str());
@@ -211,11 +218,11 @@ int main() {
             });
 
         Window w(cmm, cad);
-        w.engine.load();
+        bounded("the start-up", [&] { w.engine.load(); });
         w.form.selectFeatures({indexOf(w.form, "F9003")});
         w.form.choose(view::OptionButton::Option2);
         const auto start = std::chrono::steady_clock::now();
-        w.engine.press();
+        bounded("the timed press of 1,000 points", [&] { w.engine.press(); });
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::printf(
             "\nA \"Spheres\" press of %d points across processes: %.2f s (%.2f ms a "

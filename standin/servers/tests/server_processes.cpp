@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -25,8 +26,7 @@ using ::com::Dispatch;
 constexpr DWORD kProcessBoundMs = 30'000;
 
 std::wstring beside(const char* name) {
-    // The build puts the test and the servers into folders it names; see the CMake file.
-    return win::toWide(std::string(CMM_POINTS_SERVER_DIR) + "/" + name);
+    return win::toWide(ServerProcesses::serverDir() + "/" + name);
 }
 
 // The running object table may still hold the entry of a server that was just killed, until the
@@ -69,27 +69,67 @@ void ServerProcesses::restoreCmmClass() {
 }
 
 void ServerProcesses::writeClassesText(const std::string& path, const std::string& value,
-                                       const char* name) {
+                                       const char* name, REGSAM view) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(), 0, nullptr, 0,
+                        KEY_WRITE | view, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot write " << path;
+        return;
+    }
     const std::wstring wide = win::toWide(value);
     const std::wstring wideName = name ? win::toWide(name) : std::wstring();
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(), name ? wideName.c_str() : nullptr,
-                    REG_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    RegSetValueExW(key, name ? wideName.c_str() : nullptr, 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(wide.c_str()),
+                   static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
 }
 
-std::string ServerProcesses::readClassesText(const std::string& path, const char* name) {
+std::string ServerProcesses::readClassesText(const std::string& path, const char* name,
+                                             REGSAM view) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(), 0, KEY_QUERY_VALUE | view,
+                      &key) != ERROR_SUCCESS)
+        return "(none)";
     wchar_t buffer[512];
     DWORD size = sizeof buffer;
     const std::wstring wideName = name ? win::toWide(name) : std::wstring();
-    if (RegGetValueW(HKEY_CLASSES_ROOT, win::toWide(path).c_str(),
-                     name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS)
-        return "(none)";
-    return win::toUtf8(buffer);
+    const LONG read = RegGetValueW(key, nullptr, name ? wideName.c_str() : nullptr, RRF_RT_REG_SZ,
+                                   nullptr, buffer, &size);
+    RegCloseKey(key);
+    return read == ERROR_SUCCESS ? win::toUtf8(buffer) : "(none)";
 }
 
-void ServerProcesses::removeClassesKey(const std::string& path) {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, win::toWide(path).c_str());
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, win::toWide(path).c_str());
+void ServerProcesses::removeClassesKey(const std::string& path, REGSAM view) {
+    const std::wstring wide = win::toWide(path);
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), 0, KEY_ALL_ACCESS | view, &key) !=
+        ERROR_SUCCESS)
+        return;
+    RegDeleteTreeW(key, nullptr);
+    RegCloseKey(key);
+    RegDeleteKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), view, 0);
+}
+
+std::string ServerProcesses::serverDir() {
+    if (const char* chosen = std::getenv("CMM_POINTS_SERVER_DIR"); chosen && *chosen) return chosen;
+    // The build puts the test and the servers into folders it names; see the CMake file.
+    return CMM_POINTS_SERVER_DIR;
+}
+
+int ServerProcesses::bitnessOf(HANDLE process) {
+    // A 32-bit process on 64-bit Windows runs under WOW64; this program's own bitness tells
+    // whether Windows is 64-bit when it is 32-bit itself.
+    BOOL underWow64 = FALSE, selfUnderWow64 = FALSE;
+    IsWow64Process(process, &underWow64);
+    IsWow64Process(GetCurrentProcess(), &selfUnderWow64);
+    const bool windows64 = sizeof(void*) == 8 || selfUnderWow64;
+    return windows64 && !underWow64 ? 64 : 32;
+}
+
+REGSAM ServerProcesses::serverView() {
+    DWORD kind = 0;
+    GetBinaryTypeW(cadImage().c_str(), &kind);
+    return kind == SCS_64BIT_BINARY ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 }
 
 std::wstring ServerProcesses::cmmImage() { return beside("measurement_standin.exe"); }
@@ -225,6 +265,7 @@ void withinBound(std::chrono::seconds bound, const char* what, void (*body)(void
     std::thread watchdog([&] {
         std::unique_lock lock(m);
         if (!done.wait_for(lock, bound, [&] { return finished; })) {
+            std::fflush(stdout);  // what was reported before it
             std::fprintf(stderr, "%s did not return within %lld s: a hang\n", what,
                          static_cast<long long>(bound.count()));
             std::fflush(stderr);

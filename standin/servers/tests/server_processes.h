@@ -15,8 +15,16 @@ namespace servertest {
 // control object each puts into the running object table.
 class ServerProcesses {
   public:
+    // The folder of the servers this run drives: those of this build, or those the environment
+    // variable CMM_POINTS_SERVER_DIR names (the other bitness's build).
+    static std::string serverDir();
     static std::wstring cmmImage();
     static std::wstring cadImage();
+    // 32 or 64: the bitness of a running process.
+    static int bitnessOf(HANDLE process);
+    // The registry view the servers register their classes in (KEY_WOW64_32KEY or
+    // KEY_WOW64_64KEY), which is the view of their bitness.
+    static REGSAM serverView();
 
     // Runs `image argument` and gives its exit code; fails the test when it does not end in time.
     static DWORD run(const std::wstring& image, const std::wstring& argument);
@@ -35,6 +43,7 @@ class ServerProcesses {
     void quitCad();
     void killCad();
     bool cadRunning() const;
+    HANDLE cadProcess() const { return cad_.hProcess; }
 
     // The measurement stand-in process COM started, found through its control object.
     DWORD cmmProcess();
@@ -46,11 +55,14 @@ class ServerProcesses {
     static void serveCmmUnderAFreshClass();
     static void restoreCmmClass();
 
-    // Keys under HKEY_CLASSES_ROOT of this Wine prefix, as an installed application writes them.
+    // Keys under HKEY_CLASSES_ROOT of this Wine prefix, as an installed application writes them;
+    // `view` picks the 32- or 64-bit registry view (KEY_WOW64_32KEY, KEY_WOW64_64KEY), 0 this
+    // program's own.
     static void writeClassesText(const std::string& path, const std::string& value,
-                                 const char* name = nullptr);
-    static std::string readClassesText(const std::string& path, const char* name = nullptr);
-    static void removeClassesKey(const std::string& path);
+                                 const char* name = nullptr, REGSAM view = 0);
+    static std::string readClassesText(const std::string& path, const char* name = nullptr,
+                                       REGSAM view = 0);
+    static void removeClassesKey(const std::string& path, REGSAM view = 0);
     // True when the process has ended within the bound.
     static bool endsWithin(DWORD processId, std::chrono::milliseconds bound);
 
