@@ -40,6 +40,27 @@ class Busy {
     FormShell& shell_;
 };
 
+// Marks a press as running for as long as it runs. Message boxes and the wait for an outside
+// application's answer run message loops, and a click queued there would otherwise start a second
+// press inside this one, drawing everything again into the document this one still uses. What
+// the operator clicked or typed at the window meanwhile was meant for a busy window: it goes too.
+class OnePress {
+  public:
+    OnePress(bool& pressing, FormShell& shell) : pressing_(pressing), shell_(shell) {
+        pressing_ = true;
+    }
+    ~OnePress() {
+        shell_.discardPendingInput();
+        pressing_ = false;
+    }
+    OnePress(const OnePress&) = delete;
+    OnePress& operator=(const OnePress&) = delete;
+
+  private:
+    bool& pressing_;
+    FormShell& shell_;
+};
+
 }  // namespace
 
 FormEngine::FormEngine(view::FormView& form, FormShell& shell, cmm::Connector& cmm,
@@ -79,6 +100,8 @@ void FormEngine::fillFeatureList(cmm::Application& application) {
 }
 
 void FormEngine::press() {
+    if (pressing_) return;
+    OnePress onePress(pressing_, shell_);
     // The phases report their own failures in the window; any other failure must not end the
     // program either, so it is shown in a message box once the window is idle again.
     std::string unexpected;

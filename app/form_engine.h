@@ -23,6 +23,9 @@ class FormShell {
     virtual void busyBegins() = 0;
     virtual void busyEnds() = 0;
     virtual void showPointList(const points::PointList& lines) = 0;
+    // Drops the mouse and keyboard input aimed at the window that is still waiting to be handled;
+    // input to other windows (a message box) is left alone.
+    virtual void discardPendingInput() = 0;
 };
 
 class FormEngine {
@@ -36,7 +39,9 @@ class FormEngine {
     // PC-DMIS", keeping what was already written.
     void load();
     // The click of "Send To Acad": reads the selected features into the point list, then draws
-    // them. A failure the press does not report itself ends up in a message box.
+    // them. A failure the press does not report itself ends up in a message box. One press at a
+    // time: a press asked for while one runs does nothing, and the input the operator gave the
+    // window during the press is discarded when it ends.
     void press();
 
     // What the window keeps between its actions, for the shells' views and for tests that run
@@ -56,6 +61,7 @@ class FormEngine {
     cad::Link cad_;
     double probeRadius_ = 0.0;
     points::PointList points_;
+    bool pressing_ = false;
 };
 
 }  // namespace app

@@ -18,6 +18,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -138,6 +139,28 @@ class FeatureList : public QListWidget {
         }
         return modifiers.testFlag(Qt::ShiftModifier) && !modifiers.testFlag(Qt::ControlModifier);
     }
+};
+
+// Swallows, while it lives, the input events aimed at one window: at its widgets or at the
+// window the windowing system delivers them to. Other windows, message boxes included, keep
+// theirs.
+class InputSwallower : public QObject {
+  public:
+    explicit InputSwallower(QWidget& window) : window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputSwallower() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!event->isInputEvent()) return false;
+        if (watched == window_.windowHandle()) return true;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && (widget == &window_ || window_.isAncestorOf(widget));
+    }
+
+  private:
+    QWidget& window_;
 };
 
 }  // namespace
@@ -297,6 +320,12 @@ void Form1::busyBegins() { QApplication::setOverrideCursor(QCursor(Qt::WaitCurso
 void Form1::busyEnds() { QApplication::restoreOverrideCursor(); }
 
 void Form1::showPointList(const points::PointList&) { pointModel_->refresh(); }
+
+// The input waiting in the queues is delivered now, into the swallower.
+void Form1::discardPendingInput() {
+    InputSwallower swallower(*this);
+    QCoreApplication::processEvents();
+}
 
 bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) keepOnTop(*this);

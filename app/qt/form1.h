@@ -59,6 +59,7 @@ class Form1 : public QWidget, public view::FormView, private FormShell {
     void busyBegins() override;
     void busyEnds() override;
     void showPointList(const points::PointList& lines) override;
+    void discardPendingInput() override;
 
     void buildControls();
     QLineEdit* textBox(view::TextBox box) const;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "standin/cad.h"
@@ -220,6 +222,68 @@ TEST(StartUpDemo, DemoPartProgramLinksAndListsItsFeatures) {
     for (const auto& feature : form.features) EXPECT_EQ(feature.id.front(), 'F');
     EXPECT_LT(form.features.size(), cmm->commands.size())
         << "the demo has commands that are not features";
+}
+
+// A shell that counts how often the input waiting for the window was discarded.
+struct CountingShell : standin::testing::QuietShell {
+    void discardPendingInput() override { ++discarded; }
+    int discarded = 0;
+};
+
+// A window whose next message box hands a click the operator queued before it to "Send To Acad",
+// as a box's own message loop does.
+struct ClickQueuedBeforeABox : view::MemoryForm {
+    std::function<void()> clickSendToAcad;
+    void showMessage(const std::string& text) override {
+        MemoryForm::showMessage(text);
+        if (auto click = std::exchange(clickSendToAcad, nullptr)) click();
+    }
+};
+
+TEST(OnePressAtATime, AClickFromAMessageBoxStartsNoSecondPressAndTheNextClickPressesAgain) {
+    struct Row {
+        const char* what;
+        std::string probeDiameter;
+        view::OptionButton shape;
+        std::vector<std::string> messages;  // of one press
+        std::size_t entities;               // of one press
+    };
+    const std::vector<Row> rows = {
+        {"a warning at each point, the press goes on",
+         "0.0015",
+         view::OptionButton::Option1,
+         {"Bad probe_radius", "Bad probe_radius"},
+         2},
+        {"a failure that ends the press",
+         "1",
+         view::OptionButton::Option5,
+         {"Need Defined Group 'Part' for Check"},
+         0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        standin::testing::PressFixture p;
+        p.addFeature("F1", {{1, 2, 3}, {4, 5, 6}});
+        ClickQueuedBeforeABox form;
+        form.features = p.form.features;
+        form.selectFeatures({0});
+        form.texts[view::TextBox::Text1] = row.probeDiameter;
+        form.texts[view::TextBox::Text3] = "0.1";
+        form.choose(row.shape);
+        CountingShell shell;
+        app::FormEngine engine(form, shell, p.cmmConnector, p.cadConnector);
+        form.clickSendToAcad = [&] { engine.press(); };
+
+        engine.press();
+        EXPECT_EQ(form.messages, row.messages) << "the boxes of one press";
+        EXPECT_EQ(p.cad->drawing.entities().size(), row.entities);
+        EXPECT_EQ(shell.discarded, 1);
+
+        engine.press();
+        EXPECT_EQ(form.messages.size(), 2 * row.messages.size()) << "a second press runs";
+        EXPECT_EQ(p.cad->drawing.entities().size(), 2 * row.entities);
+        EXPECT_EQ(shell.discarded, 2);
+    }
 }
 
 }  // namespace

@@ -109,6 +109,19 @@ void Form1::showPointList(const points::PointList& lines) {
     }
 }
 
+// The window's own messages only (a window handle filters for it and its controls), so that a
+// message box's input is never taken.
+void Form1::discardPendingInput() {
+    constexpr std::pair<UINT, UINT> kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
+                                                {WM_MOUSEFIRST, WM_MOUSELAST},
+                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+    MSG message{};
+    for (const auto& [first, last] : kInput) {
+        while (PeekMessageW(&message, window_, first, last, PM_REMOVE)) {
+        }
+    }
+}
+
 HWND Form1::named(std::string_view name) const {
     HWND window = controls_.find(name);
     if (!window) throw points::ProgramFailure("the window has no control " + std::string(name));

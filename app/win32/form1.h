@@ -73,6 +73,7 @@ class Form1 : public view::FormView, private FormShell {
     void busyBegins() override;
     void busyEnds() override;
     void showPointList(const points::PointList& lines) override;
+    void discardPendingInput() override;
 
     // Fonts and control places for a DPI.
     void applyDpi(int dotsPerInch);

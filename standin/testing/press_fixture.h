@@ -16,6 +16,7 @@ struct QuietShell : app::FormShell {
     void busyBegins() override {}
     void busyEnds() override {}
     void showPointList(const points::PointList&) override {}
+    void discardPendingInput() override {}
 };
 
 inline std::vector<std::string> linesOf(const points::PointList& points) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -580,6 +581,36 @@ class Form1Test : public QObject {
         QCOMPARE(label2->text(), QStringLiteral("GLOBAL-7107"));
         QCOMPARE(label2->toolTip(), QString());
         QVERIFY(messages_.isEmpty());
+    }
+
+    void clicksPostedDuringAPressStartNoSecondPressAndAreDropped() {
+        showForm();
+        control<QListWidget>("List2")->item(0)->setSelected(true);  // F1, two points
+        auto* send = control<QPushButton>("Command2");
+        auto* spline = control<QCheckBox>("Check4");
+        // The operator clicks "Send To Acad" again, and a check box, while the press draws.
+        cad_->onShown = [send, spline] {
+            for (QWidget* target : {static_cast<QWidget*>(send), static_cast<QWidget*>(spline)}) {
+                const QPointF at(4, target->height() / 2.0);
+                const QPointF global = target->mapToGlobal(at);
+                QCoreApplication::postEvent(
+                    target, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                            Qt::LeftButton, Qt::NoModifier));
+                QCoreApplication::postEvent(
+                    target, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                            Qt::NoButton, Qt::NoModifier));
+            }
+        };
+        QTest::mouseClick(send, Qt::LeftButton);
+        cad_->onShown = nullptr;
+        QCoreApplication::processEvents();
+        QCOMPARE(cad_->faults.calls(CadOperation::Attach), std::size_t{1});
+        QCOMPARE(cad_->drawing.entitiesOf(standin::EntityKind::Circle).size(), std::size_t{2});
+        QVERIFY(!spline->isChecked());
+
+        QTest::mouseClick(send, Qt::LeftButton);
+        QCOMPARE(cad_->faults.calls(CadOperation::Attach), std::size_t{2});  // still usable
+        QCOMPARE(cad_->drawing.entitiesOf(standin::EntityKind::Circle).size(), std::size_t{4});
     }
 };
 

@@ -1,5 +1,7 @@
 #include "app/win32/tests/window_fixture.h"
 
+#include <utility>
+
 #include "windows/wide_text.h"
 
 namespace win32test {
@@ -31,6 +33,7 @@ LRESULT CALLBACK MessageBoxAnswerer::hook(int code, WPARAM wParam, LPARAM lParam
             current_->shown_.push_back({windowText(box), windowText(GetDlgItem(box, 0xFFFF)), owner,
                                         owner && IsWindowEnabled(owner) != FALSE,
                                         GetCursor() == LoadCursorW(nullptr, IDC_WAIT)});
+            if (auto queue = std::exchange(current_->whenNextShown, nullptr)) queue();
             PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         }
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,6 +34,10 @@ class MessageBoxAnswerer {
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     std::vector<std::string> texts() const;
+
+    // Runs as the next box comes, before it is answered: input queued here reaches the box's own
+    // message loop ahead of the answer.
+    std::function<void()> whenNextShown;
 
   private:
     static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
