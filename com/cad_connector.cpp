@@ -12,13 +12,16 @@ cad::Value CadConnector::attach() {
     check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member,
           "the application is not registered");
     ComPtr<IUnknown> running;
-    check(BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); }),
+    check(BusyRetry::run(&cad_members::kApplication,
+                         [&] { return GetActiveObject(clsid, nullptr, running.receive()); }),
           member, "the application is not running");
     ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
     if (!object)
         throw points::ProgramFailure(member + " failed: the running object is not automatable");
-    auto link = std::make_shared<Link>();  // a new link at every attachment
-    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)));
+    auto link =
+        std::make_shared<Link>(&cad_members::kApplication);  // a new link at every attachment
+    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)),
+                         link->application());
     return automation::Value(
         std::make_shared<CadApplication>(std::move(application), CheckedFace{}, link));
 }

@@ -12,13 +12,14 @@ cmm::Value CmmConnector::create() {
     check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member,
           "the application is not registered");
     ComPtr<IDispatch> object;
-    check(BusyRetry::run([&] {
-              return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch,
-                                      object.receiveVoid());
-          }),
+    check(BusyRetry::run(&cmm_members::kApplication,
+                         [&] {
+                             return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch,
+                                                     object.receiveVoid());
+                         }),
           member);
     Variant result = Variant::dispatch(object.get());
-    auto link = std::make_shared<Link>();  // a new link at every creation
+    auto link = std::make_shared<Link>(&cmm_members::kApplication);  // a new link at every creation
     return objectResult<CmmApplication>(result, &cmm_members::kApplicationInterface, member, link);
 }
 

@@ -4,6 +4,59 @@
 
 namespace com {
 
+namespace {
+
+thread_local MessageFilter* thisThreads = nullptr;
+
+constexpr DWORD ms(std::chrono::milliseconds duration) {
+    return static_cast<DWORD>(duration.count());
+}
+
+constexpr DWORD kGiveUp = static_cast<DWORD>(-1);
+
+// A click or a key aimed at this thread's windows, waiting in its queue.
+bool inputWaiting() {
+    MSG message;
+    return PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE) ||
+           PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE);
+}
+
+// The input the dialog answers: left in the queue, the dialog's own loop would hand it to the
+// disabled window behind it.
+void discardInput() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+}
+
+// A call through no application the program knows by name is still named in the dialog.
+const OutsideApplication kUnnamed{"The application", nullptr};
+
+}  // namespace
+
+MessageFilter::MessageFilter(BusyOperator answers)
+    : operator_(std::move(answers)),
+      previous_(thisThreads),
+      previousWatcher_(OutsideCall::watchThisThread(this)),
+      wakeTimer_(CreateThreadpoolTimer(
+          wake, reinterpret_cast<void*>(static_cast<UINT_PTR>(GetCurrentThreadId())), nullptr)) {
+    thisThreads = this;
+}
+
+MessageFilter::~MessageFilter() {
+    thisThreads = previous_;
+    OutsideCall::watchThisThread(previousWatcher_);
+    if (wakeTimer_) {
+        SetThreadpoolTimer(wakeTimer_, nullptr, 0, 0);
+        WaitForThreadpoolTimerCallbacks(wakeTimer_, TRUE);
+        CloseThreadpoolTimer(wakeTimer_);
+    }
+}
+
+MessageFilter* MessageFilter::ofThisThread() { return thisThreads; }
+
 HRESULT STDMETHODCALLTYPE MessageFilter::QueryInterface(REFIID iid, void** object) {
     if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
         *object = static_cast<IMessageFilter*>(this);
@@ -17,15 +70,56 @@ DWORD STDMETHODCALLTYPE MessageFilter::HandleInComingCall(DWORD, HTASK, DWORD, L
     return SERVERCALL_ISHANDLED;
 }
 
-DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK, DWORD elapsedMs, DWORD rejectType) {
-    const bool busy = rejectType == SERVERCALL_RETRYLATER || rejectType == SERVERCALL_REJECTED;
-    if (busy && elapsedMs < static_cast<DWORD>(BusyRetry::bound().count()))
-        return static_cast<DWORD>(BusyRetry::kPollInterval.count());
-    return static_cast<DWORD>(-1);  // give up: the call fails with the rejection
+DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK callee, DWORD elapsedMs,
+                                                         DWORD rejectType) {
+    if (rejectType != SERVERCALL_RETRYLATER) return kGiveUp;  // the application said no
+    OutsideCall* call = OutsideCall::current();
+    const DWORD bound = ms(BusyRetry::bound());
+    if (!call) return elapsedMs < bound ? ms(kPollInterval) : kGiveUp;
+    if (elapsedMs >= ms(kStepAsideAfter)) call->stepAsideTopmost();
+    if (elapsedMs < call->answeredAtMs + bound) return ms(kPollInterval);
+    return ask(BusyPrompt::Busy, callee, *call, elapsedMs) == BusyAnswer::Cancel
+               ? kGiveUp
+               : ms(kPollInterval);
 }
 
-DWORD STDMETHODCALLTYPE MessageFilter::MessagePending(HTASK, DWORD, DWORD) {
-    return PENDINGMSG_WAITDEFPROCESS;
+DWORD STDMETHODCALLTYPE MessageFilter::MessagePending(HTASK callee, DWORD elapsedMs, DWORD) {
+    OutsideCall* call = OutsideCall::current();
+    if (!call) return PENDINGMSG_WAITDEFPROCESS;
+    if (elapsedMs >= ms(kStepAsideAfter)) call->stepAsideTopmost();
+    if (elapsedMs < call->answeredAtMs + ms(kPendingBound) || !inputWaiting())
+        return PENDINGMSG_WAITDEFPROCESS;
+    discardInput();
+    return ask(BusyPrompt::Pending, callee, *call, elapsedMs) == BusyAnswer::Cancel
+               ? PENDINGMSG_CANCELCALL
+               : PENDINGMSG_WAITNOPROCESS;
+}
+
+BusyAnswer MessageFilter::ask(BusyPrompt prompt, HTASK callee, OutsideCall& call, DWORD elapsedMs) {
+    call.stepAsideTopmost();
+    const OutsideApplication& application = call.application() ? *call.application() : kUnnamed;
+    const DWORD asked = call.elapsedMs();
+    const BusyAnswer answer = operator_.ask(prompt, application);
+    if (answer == BusyAnswer::SwitchTo) operator_.switchTo(callee, application);
+    // The time the dialog stood open counts on COM's clock as well as on the call's.
+    call.answeredAtMs = elapsedMs + (call.elapsedMs() - asked);
+    return answer;
+}
+
+void MessageFilter::callStarted() {
+    if (!wakeTimer_) return;
+    // A relative due time, in 100 ns units.
+    const LONGLONG due = -10'000LL * ms(kStepAsideAfter);
+    FILETIME when{static_cast<DWORD>(due), static_cast<DWORD>(due >> 32)};
+    SetThreadpoolTimer(wakeTimer_, &when, 0, 0);
+}
+
+void MessageFilter::callEnded() {
+    if (wakeTimer_) SetThreadpoolTimer(wakeTimer_, nullptr, 0, 0);
+}
+
+void CALLBACK MessageFilter::wake(PTP_CALLBACK_INSTANCE, void* thread, PTP_TIMER) {
+    PostThreadMessageW(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(thread)), WM_NULL, 0, 0);
 }
 
 }  // namespace com

@@ -34,7 +34,7 @@ automation::Value objectResult(const Variant& result, const Interface* kind,
             throw points::ProgramFailure(
                 member + " failed: the result does not answer to interface " + guidText(kind->iid));
     }
-    Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)));
+    Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)), link->application());
     return automation::Value(
         std::make_shared<Proxy>(std::move(dispatch), std::move(checked), link));
 }
