@@ -1,5 +1,7 @@
 #include "com/message_filter.h"
 
+#include <algorithm>
+
 #include "com/busy_retry.h"
 
 namespace com {
@@ -14,11 +16,20 @@ constexpr DWORD ms(std::chrono::milliseconds duration) {
 
 constexpr DWORD kGiveUp = static_cast<DWORD>(-1);
 
-// A click or a key aimed at this thread's windows, waiting in its queue.
+// Whether the call has waited long enough to step aside, on COM's clock or on the call's own,
+// which starts a little earlier and so is the one the wake-up timer keeps.
+bool waitedLong(DWORD elapsedMs, const OutsideCall& call) {
+    return std::max(elapsedMs, call.elapsedMs()) >= ms(MessageFilter::kStepAsideAfter);
+}
+
+// A click or a key aimed at this thread's windows, waiting in its queue; a mere move of the
+// mouse over the window asks nothing.
 bool inputWaiting() {
     MSG message;
-    return PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE) ||
-           PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE);
+    for (UINT kind : {WM_KEYDOWN, WM_SYSKEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN,
+                      WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN})
+        if (PeekMessageW(&message, nullptr, kind, kind, PM_NOREMOVE)) return true;
+    return false;
 }
 
 // The input the dialog answers: left in the queue, the dialog's own loop would hand it to the
@@ -39,9 +50,7 @@ const OutsideApplication kUnnamed{"The application", nullptr};
 MessageFilter::MessageFilter(BusyOperator answers)
     : operator_(std::move(answers)),
       previous_(thisThreads),
-      previousWatcher_(OutsideCall::watchThisThread(this)),
-      wakeTimer_(CreateThreadpoolTimer(
-          wake, reinterpret_cast<void*>(static_cast<UINT_PTR>(GetCurrentThreadId())), nullptr)) {
+      previousWatcher_(OutsideCall::watchThisThread(this)) {
     thisThreads = this;
 }
 
@@ -76,7 +85,7 @@ DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK callee, DWORD ela
     OutsideCall* call = OutsideCall::current();
     const DWORD bound = ms(BusyRetry::bound());
     if (!call) return elapsedMs < bound ? ms(kPollInterval) : kGiveUp;
-    if (elapsedMs >= ms(kStepAsideAfter)) call->stepAsideTopmost();
+    if (waitedLong(elapsedMs, *call)) call->stepAsideTopmost();
     if (elapsedMs < call->answeredAtMs + bound) return ms(kPollInterval);
     return ask(BusyPrompt::Busy, callee, *call, elapsedMs) == BusyAnswer::Cancel
                ? kGiveUp
@@ -86,7 +95,7 @@ DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK callee, DWORD ela
 DWORD STDMETHODCALLTYPE MessageFilter::MessagePending(HTASK callee, DWORD elapsedMs, DWORD) {
     OutsideCall* call = OutsideCall::current();
     if (!call) return PENDINGMSG_WAITDEFPROCESS;
-    if (elapsedMs >= ms(kStepAsideAfter)) call->stepAsideTopmost();
+    if (waitedLong(elapsedMs, *call)) call->stepAsideTopmost();
     if (elapsedMs < call->answeredAtMs + ms(kPendingBound) || !inputWaiting())
         return PENDINGMSG_WAITDEFPROCESS;
     discardInput();
@@ -107,9 +116,13 @@ BusyAnswer MessageFilter::ask(BusyPrompt prompt, HTASK callee, OutsideCall& call
 }
 
 void MessageFilter::callStarted() {
+    // Made at the first call: a thread that only serves calls never needs it.
+    if (!wakeTimer_)
+        wakeTimer_ = CreateThreadpoolTimer(
+            wake, reinterpret_cast<void*>(static_cast<UINT_PTR>(GetCurrentThreadId())), nullptr);
     if (!wakeTimer_) return;
-    // A relative due time, in 100 ns units.
-    const LONGLONG due = -10'000LL * ms(kStepAsideAfter);
+    // A relative due time, in 100 ns units; a little late rather than early.
+    const LONGLONG due = -10'000LL * ms(kStepAsideAfter + kPollInterval);
     FILETIME when{static_cast<DWORD>(due), static_cast<DWORD>(due >> 32)};
     SetThreadpoolTimer(wakeTimer_, &when, 0, 0);
 }

@@ -16,7 +16,7 @@ class TopmostAside {
     TopmostAside& operator=(const TopmostAside&) = delete;
     ~TopmostAside();
 
-    // Once: later calls find nothing left in the band.
+    // The thread's windows now in the topmost band leave it, to return when this ends.
     void stepAside();
 
   private:

@@ -47,7 +47,8 @@ class TopmostWindow {
 
 bool inputQueued() {
     MSG message;
-    return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) != FALSE;
+    return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) ||
+           PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE);
 }
 
 // Handles what is left in the queue: paints, the filter's wake-ups, unanswered input.
@@ -62,33 +63,37 @@ struct Row {
     const char* name;
     Question question;
     DWORD elapsedMs;
-    bool input;         // a key waiting in the queue
+    UINT input;         // waiting in the queue; 0 for nothing
     BusyAnswer answer;  // the operator's, should the dialog show
     DWORD expected;     // what the filter tells COM
     std::optional<BusyPrompt> asked;
 };
 
 const Row kRows[] = {
-    {"retry later below the bound", Question::RetryLater, 9'999, false, BusyAnswer::Cancel, kPoll,
+    {"retry later below the bound", Question::RetryLater, 9'999, 0, BusyAnswer::Cancel, kPoll,
      std::nullopt},
-    {"retry later past the bound, Retry", Question::RetryLater, 10'000, false, BusyAnswer::Retry,
+    {"retry later past the bound, Retry", Question::RetryLater, 10'000, 0, BusyAnswer::Retry, kPoll,
+     BusyPrompt::Busy},
+    {"retry later past the bound, Switch To", Question::RetryLater, 12'000, 0, BusyAnswer::SwitchTo,
      kPoll, BusyPrompt::Busy},
-    {"retry later past the bound, Switch To", Question::RetryLater, 12'000, false,
-     BusyAnswer::SwitchTo, kPoll, BusyPrompt::Busy},
-    {"retry later past the bound, Cancel", Question::RetryLater, 10'000, false, BusyAnswer::Cancel,
+    {"retry later past the bound, Cancel", Question::RetryLater, 10'000, 0, BusyAnswer::Cancel,
      kGiveUp, BusyPrompt::Busy},
-    {"rejected outright", Question::Rejected, 0, false, BusyAnswer::Retry, kGiveUp, std::nullopt},
-    {"rejected past the bound", Question::Rejected, 20'000, false, BusyAnswer::Retry, kGiveUp,
+    {"rejected outright", Question::Rejected, 0, 0, BusyAnswer::Retry, kGiveUp, std::nullopt},
+    {"rejected past the bound", Question::Rejected, 20'000, 0, BusyAnswer::Retry, kGiveUp,
      std::nullopt},
-    {"pending without input", Question::Pending, 60'000, false, BusyAnswer::Cancel,
+    {"pending without input", Question::Pending, 60'000, 0, BusyAnswer::Cancel,
      PENDINGMSG_WAITDEFPROCESS, std::nullopt},
-    {"pending with input, not long enough", Question::Pending, 4'999, true, BusyAnswer::Cancel,
-     PENDINGMSG_WAITDEFPROCESS, std::nullopt},
-    {"pending with input, Retry", Question::Pending, 5'000, true, BusyAnswer::Retry,
+    {"pending with the mouse moved only", Question::Pending, 6'000, WM_MOUSEMOVE,
+     BusyAnswer::Cancel, PENDINGMSG_WAITDEFPROCESS, std::nullopt},
+    {"pending with a click", Question::Pending, 6'000, WM_LBUTTONDOWN, BusyAnswer::Retry,
      PENDINGMSG_WAITNOPROCESS, BusyPrompt::Pending},
-    {"pending with input, Switch To", Question::Pending, 7'000, true, BusyAnswer::SwitchTo,
+    {"pending with input, not long enough", Question::Pending, 4'999, WM_KEYDOWN,
+     BusyAnswer::Cancel, PENDINGMSG_WAITDEFPROCESS, std::nullopt},
+    {"pending with input, Retry", Question::Pending, 5'000, WM_KEYDOWN, BusyAnswer::Retry,
      PENDINGMSG_WAITNOPROCESS, BusyPrompt::Pending},
-    {"pending with input, Cancel", Question::Pending, 5'000, true, BusyAnswer::Cancel,
+    {"pending with input, Switch To", Question::Pending, 7'000, WM_KEYDOWN, BusyAnswer::SwitchTo,
+     PENDINGMSG_WAITNOPROCESS, BusyPrompt::Pending},
+    {"pending with input, Cancel", Question::Pending, 5'000, WM_KEYDOWN, BusyAnswer::Cancel,
      PENDINGMSG_CANCELCALL, BusyPrompt::Pending},
 };
 
@@ -137,7 +142,7 @@ TEST_F(BusyHandlingTest, TheFilterDecidesEachQuestionAsTheOperatorWould) {
             };
             MessageFilter filter(answers);
             OutsideCall call(&::com::cad_members::kApplication);
-            if (row.input) PostMessageW(window.handle, WM_KEYDOWN, VK_RETURN, 1);
+            if (row.input) PostMessageW(window.handle, row.input, VK_RETURN, 1);
 
             EXPECT_EQ(ask(filter, row.question, row.elapsedMs), row.expected);
 
