@@ -7,8 +7,8 @@
 
 namespace com {
 
-// COM on the window's thread: a single-threaded apartment with the busy-retrying message filter,
-// entered once by an object that lives as long as the thread uses COM.
+// COM on the window's thread: a single-threaded apartment with the message filter that handles busy
+// and stuck calls, entered once by an object that lives as long as the thread uses COM.
 class Apartment {
   public:
     Apartment();

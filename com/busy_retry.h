@@ -4,33 +4,39 @@
 
 #include <chrono>
 
+#include "com/outside_application.h"
+#include "com/outside_call.h"
+
 namespace com {
 
-// A server that is busy (a dialog open, a regeneration running) rejects calls; they are retried
-// quietly for a bounded time before they count as failed, as classic automation clients do.
+// Every call to an outside application goes through here once: it is marked as the thread's
+// call for the message filter, and a "retry later" that comes back as the call's own answer (a
+// server that says so from inside the call, or a system whose COM does not ask the filter) is
+// decided as the filter decides it. An outright rejection fails at once.
 class BusyRetry {
   public:
     static constexpr std::chrono::milliseconds kDefaultBound{10'000};
-    static constexpr std::chrono::milliseconds kPollInterval{100};
 
-    static bool isBusy(HRESULT result) {
-        return result == RPC_E_CALL_REJECTED || result == RPC_E_SERVERCALL_RETRYLATER;
-    }
-
+    // How long "retry later" is retried before the operator is asked.
     static std::chrono::milliseconds bound();
     // Tests shorten it so that a server that stays busy does not hold the suite for long.
     static void setBound(std::chrono::milliseconds bound);
 
-    // Calls again while the answer is "busy" and the bound has not passed; returns the last answer.
     template <class Call>
-    static HRESULT run(Call&& call) {
-        const auto deadline = std::chrono::steady_clock::now() + bound();
+    static HRESULT run(const OutsideApplication* application, Call&& call) {
+        OutsideCall mark(application);
         for (;;) {
             const HRESULT result = call();
-            if (!isBusy(result) || std::chrono::steady_clock::now() >= deadline) return result;
-            Sleep(static_cast<DWORD>(kPollInterval.count()));
+            if (result != RPC_E_SERVERCALL_RETRYLATER) return result;
+            const DWORD pause = retryAfter(mark);
+            if (pause == static_cast<DWORD>(-1)) return result;
+            Sleep(pause);
         }
     }
+
+  private:
+    // The pause before the next try, or -1 to give up.
+    static DWORD retryAfter(const OutsideCall& call);
 };
 
 }  // namespace com

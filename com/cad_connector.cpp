@@ -12,14 +12,17 @@ cad::Value CadConnector::attach() {
     CLSID clsid{};
     check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member);
     ComPtr<IUnknown> running;
-    const HRESULT found =
-        BusyRetry::run([&] { return GetActiveObject(clsid, nullptr, running.receive()); });
+    const HRESULT found = BusyRetry::run(&cad_members::kApplication, [&] {
+        return GetActiveObject(clsid, nullptr, running.receive());
+    });
     if (FAILED(found)) fail(found, member, {}, activationHint(found, clsid));
     ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
     if (!object)
         throw points::ProgramFailure(member + " failed: the running object is not automatable");
-    auto link = std::make_shared<Link>();  // a new link at every attachment
-    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)));
+    auto link =
+        std::make_shared<Link>(&cad_members::kApplication);  // a new link at every attachment
+    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)),
+                         link->application());
     return automation::Value(
         std::make_shared<CadApplication>(std::move(application), CheckedFace{}, link));
 }

@@ -3,11 +3,13 @@
 #include <array>
 
 #include "com/member_table.h"
+#include "com/outside_application.h"
 
 // The CAD application's interfaces and the members the program calls on them.
 namespace com::cad_members {
 
 inline constexpr const char* kProgId = "AutoCAD.Application.15";
+inline constexpr OutsideApplication kApplication{"AutoCAD", kProgId};
 
 inline constexpr Interface kObjectInterface{
     "ICadObject", {0x5B57EEA0, 0xCA9A, 0x11D1, {0xB6, 0x0F, 0x00, 0x60, 0xB0, 0x87, 0xE2, 0x35}}};

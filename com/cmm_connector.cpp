@@ -12,12 +12,12 @@ cmm::Value CmmConnector::create() {
     CLSID clsid{};
     check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member);
     ComPtr<IDispatch> object;
-    const HRESULT created = BusyRetry::run([&] {
+    const HRESULT created = BusyRetry::run(&cmm_members::kApplication, [&] {
         return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.receiveVoid());
     });
     if (FAILED(created)) fail(created, member, {}, activationHint(created, clsid));
     Variant result = Variant::dispatch(object.get());
-    auto link = std::make_shared<Link>();  // a new link at every creation
+    auto link = std::make_shared<Link>(&cmm_members::kApplication);  // a new link at every creation
     return objectResult<CmmApplication>(result, &cmm_members::kApplicationInterface, member, link);
 }
 

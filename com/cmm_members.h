@@ -4,11 +4,13 @@
 
 #include "cmm/api.h"
 #include "com/member_table.h"
+#include "com/outside_application.h"
 
 // The measurement application's interfaces and the members the program calls on them.
 namespace com::cmm_members {
 
 inline constexpr const char* kProgId = "pcdlrn.application";
+inline constexpr OutsideApplication kApplication{"PC-DMIS", kProgId};
 
 inline constexpr Interface kApplicationInterface{
     "ICmmApplication",

@@ -19,7 +19,8 @@ void callDirect(const ComObject& object, const Member& member, Args... args) {
     IUnknown* face = object.face(member);
     void** table = *reinterpret_cast<void***>(face);
     auto function = reinterpret_cast<Function>(table[member.position]);
-    check(BusyRetry::run([&] { return function(face, args...); }), std::string(member.name));
+    check(BusyRetry::run(object.link()->application(), [&] { return function(face, args...); }),
+          std::string(member.name));
 }
 
 }  // namespace com

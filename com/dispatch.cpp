@@ -75,8 +75,9 @@ DISPID Dispatch::idOf(const std::string& name) const {
     std::wstring wide = win::toWide(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT result = BusyRetry::run(
-        [&] { return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); });
+    const HRESULT result = BusyRetry::run(application_, [&] {
+        return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    });
     check(result, name, "the object has no member of that name");
     ids_->remember(name, id);
     return id;
@@ -102,7 +103,7 @@ Variant Dispatch::invoke(DISPID id, WORD flags, const std::string& member,
     Variant result;
     EXCEPINFO info{};
     UINT badArgument = 0;
-    const HRESULT hr = BusyRetry::run([&] {
+    const HRESULT hr = BusyRetry::run(application_, [&] {
         std::memset(&info, 0, sizeof info);
         return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                flags == DISPATCH_PROPERTYPUT ? nullptr : result.receive(), &info,

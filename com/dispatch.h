@@ -16,14 +16,17 @@ namespace com {
 
 // Late-bound calls on one automation object, by dispatch identifier or by name. Arguments are
 // given in the order the member declares them; IDispatch wants them reversed, which happens here.
-// Busy rejections are retried; any other failure throws points::ProgramFailure naming the member.
+// "Retry later" is retried as the busy handling decides; any other failure throws
+// points::ProgramFailure naming the member.
 class Dispatch {
   public:
     Dispatch() = default;
     // Names are looked up once and kept in `ids`, which objects of one kind may share.
+    // `application` is the one its calls go to, for the busy dialogs.
     explicit Dispatch(ComPtr<IDispatch> object,
-                      std::shared_ptr<MemberIds> ids = std::make_shared<MemberIds>())
-        : object_(std::move(object)), ids_(std::move(ids)) {}
+                      std::shared_ptr<MemberIds> ids = std::make_shared<MemberIds>(),
+                      const OutsideApplication* application = nullptr)
+        : object_(std::move(object)), ids_(std::move(ids)), application_(application) {}
 
     IDispatch* get() const { return object_.get(); }
     explicit operator bool() const { return static_cast<bool>(object_); }
@@ -50,6 +53,7 @@ class Dispatch {
 
     ComPtr<IDispatch> object_;
     std::shared_ptr<MemberIds> ids_ = std::make_shared<MemberIds>();
+    const OutsideApplication* application_ = nullptr;
 };
 
 }  // namespace com

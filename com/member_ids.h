@@ -9,6 +9,8 @@
 #include <string>
 #include <typeindex>
 
+#include "com/outside_application.h"
+
 namespace com {
 
 // Dispatch identifiers of the members called by name, as one kind of object answered them.
@@ -31,6 +33,10 @@ class MemberIds {
 // new link looks them up anew. Kept by every object of the link, so never outlived by them.
 class Link {
   public:
+    explicit Link(const OutsideApplication* application = nullptr) : application_(application) {}
+    // Null for a link to no application the program knows by name.
+    const OutsideApplication* application() const { return application_; }
+
     std::shared_ptr<MemberIds> idsOf(std::type_index kind) {
         auto& ids = kinds_[kind];
         if (!ids) ids = std::make_shared<MemberIds>();
@@ -38,6 +44,7 @@ class Link {
     }
 
   private:
+    const OutsideApplication* application_;
     std::map<std::type_index, std::shared_ptr<MemberIds>> kinds_;
 };
 

@@ -31,7 +31,7 @@ automation::Value objectResult(const Variant& result, const Interface* kind,
     if (kind) {
         checked = {kind, requireInterface(object.get(), kind->iid, member, "the result")};
     }
-    Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)));
+    Dispatch dispatch(std::move(object), link->idsOf(typeid(Proxy)), link->application());
     return automation::Value(
         std::make_shared<Proxy>(std::move(dispatch), std::move(checked), link));
 }

@@ -28,9 +28,13 @@ inline constexpr Member kDrawing{"Drawing", Reach::ByName, &kInterface, 11};
 inline constexpr Member kAddFeature{"AddFeature", Reach::ByName, &kInterface, 12};
 inline constexpr Member kQuit{"Quit", Reach::ByName, &kInterface, 13};
 inline constexpr Member kDieOn{"DieOn", Reach::ByName, &kInterface, 14};
+inline constexpr Member kHoldNext{"HoldNext", Reach::ByName, &kInterface, 15};
+inline constexpr Member kHeld{"Held", Reach::ByName, &kInterface, 16};
+inline constexpr Member kLetGo{"LetGo", Reach::ByName, &kInterface, 17};
 
 inline constexpr auto kMembers = std::to_array<const Member*>(
     {&kProcessId, &kObjects, &kCalls, &kOperationCalls, &kResetCalls, &kFailOn, &kAnswerOn,
-     &kClearFaults, &kRejectNext, &kRejected, &kDrawing, &kAddFeature, &kQuit, &kDieOn});
+     &kClearFaults, &kRejectNext, &kRejected, &kDrawing, &kAddFeature, &kQuit, &kDieOn, &kHoldNext,
+     &kHeld, &kLetGo});
 
 }  // namespace standin::com::control_members

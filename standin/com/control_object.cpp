@@ -102,6 +102,18 @@ class ControlObject : public ServerObject {
                 return;
             case control_members::kDieOn.id:
                 return dieOn(args);
+            case control_members::kHoldNext.id:
+                args.expectCall(1);
+                server.holdNext = static_cast<std::size_t>(args.int32(0));
+                return;
+            case control_members::kHeld.id:
+                args.expectCall(0);
+                return result(server.held, out);
+            case control_members::kLetGo.id:
+                args.expectCall(0);
+                server.holdNext = 0;
+                server.held = false;
+                return;
             default:
                 noMember();
         }

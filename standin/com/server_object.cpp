@@ -149,6 +149,24 @@ bool ServerObject::rejectAsBusy() {
     return true;
 }
 
+void ServerObject::holdIfAsked() {
+    if (control_->holdNext == 0) return;
+    --control_->holdNext;
+    control_->held = true;
+    // The server's own message loop, nested: the test's call that lets go arrives through it.
+    MSG message;
+    while (control_->held) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    control_->held = false;
+}
+
 HRESULT ServerObject::queryInterface(const IID& iid, void** out) {
     if (!out) return E_POINTER;
     // COM asks for IUnknown, IDispatch and its own marshalling interfaces inside the server as
@@ -164,6 +182,7 @@ HRESULT ServerObject::queryInterface(const IID& iid, void** out) {
 
 HRESULT ServerObject::getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
     if (rejectAsBusy()) return control_->rejection;
+    holdIfAsked();
     ++control_->calls.lookups;
     HRESULT result = S_OK;
     for (UINT i = 0; i < count; ++i) {
@@ -179,6 +198,7 @@ HRESULT ServerObject::getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
 HRESULT ServerObject::invokeChecked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                                     EXCEPINFO* exception, UINT* badArgument) {
     if (rejectAsBusy()) return control_->rejection;
+    holdIfAsked();
     ++control_->calls.invokes;
     if (!params) return E_INVALIDARG;
     if (result) VariantInit(result);

@@ -76,6 +76,7 @@ class ServerObject {
     template <class Body>
     HRESULT direct(Body&& body) {
         if (rejectAsBusy()) return control_->rejection;
+        holdIfAsked();
         ++control_->calls.directs;
         HRESULT result = E_FAIL;
         try {
@@ -94,6 +95,7 @@ class ServerObject {
     friend struct Slots;
 
     bool rejectAsBusy();
+    void holdIfAsked();
     HRESULT queryInterface(const IID& iid, void** out);
     HRESULT getIdsOfNames(LPOLESTR* names, UINT count, DISPID* ids);
     HRESULT invokeChecked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
