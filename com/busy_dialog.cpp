@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,8 @@ class DialogTemplate {
     DialogTemplate(const std::wstring& title, short cx, short cy, WORD items) {
         dword(DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
         dword(0);
-        words_.push_back(items);
-        words_.insert(words_.end(), {0, 0, static_cast<WORD>(cx), static_cast<WORD>(cy)});
-        words_.insert(words_.end(), {0, 0});  // no menu, the standard class
+        words({items, 0, 0, static_cast<WORD>(cx), static_cast<WORD>(cy)});
+        words({0, 0});  // no menu, the standard class
         text(title);
         words_.push_back(8);
         text(L"MS Shell Dlg");
@@ -31,9 +31,8 @@ class DialogTemplate {
         if (words_.size() % 2) words_.push_back(0);  // each item starts on a DWORD
         dword(style | WS_CHILD | WS_VISIBLE);
         dword(0);
-        for (short n : {x, y, cx, cy}) words_.push_back(static_cast<WORD>(n));
-        words_.push_back(id);
-        words_.insert(words_.end(), {0xFFFF, classAtom});
+        words({static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(cx),
+               static_cast<WORD>(cy), id, 0xFFFF, classAtom});
         text(title);
         words_.push_back(0);  // no creation data
     }
@@ -41,6 +40,10 @@ class DialogTemplate {
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
   private:
+    // One at a time: GCC's range insert here draws a false overflow warning in optimised builds.
+    void words(std::initializer_list<WORD> values) {
+        for (WORD value : values) words_.push_back(value);
+    }
     void dword(DWORD value) {
         words_.push_back(LOWORD(value));
         words_.push_back(HIWORD(value));
