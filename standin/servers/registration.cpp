@@ -70,7 +70,9 @@ void writeText(const std::string& path, const std::string& value, const char* na
                                      " (registering needs an administrator)");
 }
 
-void removeTree(const std::string& path, REGSAM view = kOwnView) {
+}  // namespace
+
+void removeClassesTree(const std::string& path, REGSAM view) {
     const std::wstring wide = toWide(path);
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), 0, KEY_ALL_ACCESS | view, &key) !=
@@ -80,6 +82,8 @@ void removeTree(const std::string& path, REGSAM view = kOwnView) {
     RegCloseKey(key);
     RegDeleteKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), view, 0);
 }
+
+namespace {
 
 std::string classKey(const CLSID& clsid) { return "CLSID\\" + guidText(clsid); }
 std::string libraryKey() { return "TypeLib\\" + guidText(standin::com::kStandinTypeLibrary); }
@@ -172,8 +176,8 @@ void unregisterTypeLibrary(const ServerEntry& entry, const std::wstring& image,
     for (const auto& face : describedInterfaces(image))
         for (REGSAM view : kBothViews)
             if (writtenByStandIn("Interface\\" + face.iid, view))
-                removeTree("Interface\\" + face.iid, view);
-    for (REGSAM view : kBothViews) removeTree(libraryKey(), view);
+                removeClassesTree("Interface\\" + face.iid, view);
+    for (REGSAM view : kBothViews) removeClassesTree(libraryKey(), view);
     report.push_back("type library: removed");
 }
 
@@ -226,10 +230,10 @@ std::vector<std::string> unregisterServer(const ServerEntry& entry, const std::w
     std::vector<std::string> report;
     const std::string progId = entry.progId;
     if (readText(progId + "\\CLSID") == guidText(entry.ownClass)) {
-        removeTree(progId);
+        removeClassesTree(progId, kOwnView);
         report.push_back(progId + ": removed");
     }
-    removeTree(classKey(entry.ownClass));
+    removeClassesTree(classKey(entry.ownClass), kOwnView);
     report.push_back("class " + guidText(entry.ownClass) + ": removed");
     unregisterTypeLibrary(entry, image, report);
     return report;

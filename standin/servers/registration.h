@@ -29,6 +29,10 @@ std::vector<std::string> unregisterServer(const ServerEntry& entry, const std::w
 // stand-in registered it.
 CLSID servedClass(const ServerEntry& entry);
 
+// Removes a key of HKEY_CLASSES_ROOT with everything under it, in the given registry view
+// (KEY_WOW64_32KEY, KEY_WOW64_64KEY; 0 for this program's own); a missing key is no failure.
+void removeClassesTree(const std::string& path, REGSAM view = 0);
+
 // The full path of this executable.
 std::wstring thisImage();
 

@@ -14,6 +14,7 @@
 #include "com/result.h"
 #include "points/program_failure.h"
 #include "standin/com/class_ids.h"
+#include "standin/servers/registration.h"
 #include "windows/wide_text.h"
 
 namespace servertest {
@@ -100,14 +101,7 @@ std::string ServerProcesses::readClassesText(const std::string& path, const char
 }
 
 void ServerProcesses::removeClassesKey(const std::string& path, REGSAM view) {
-    const std::wstring wide = win::toWide(path);
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), 0, KEY_ALL_ACCESS | view, &key) !=
-        ERROR_SUCCESS)
-        return;
-    RegDeleteTreeW(key, nullptr);
-    RegCloseKey(key);
-    RegDeleteKeyExW(HKEY_CLASSES_ROOT, wide.c_str(), view, 0);
+    standin::servers::removeClassesTree(path, view);
 }
 
 std::string ServerProcesses::serverDir() {
