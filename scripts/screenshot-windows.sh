@@ -6,25 +6,32 @@
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${CMM_POINTS_WINDOWS_BUILD_DIR:-$root/build-windows}"
 out="$root/docs/window-windows.png"
 
-# The Windows build, which makes the dry run beside the program.
-"$root/scripts/build-windows.sh"
+# The Windows build, which makes the dry run beside the program: 32-bit as it ships, or 64-bit
+# where this machine runs no 32-bit programs.
+"$root/scripts/setup.sh"
+. "$root/scripts/wine-mode.sh"
+if [ "$wine_bits" = 32 ]; then
+    arch=i686 default_build="$root/build-windows"
+else
+    arch=x86_64 default_build="$root/build-windows-x86_64"
+fi
+build="${CMM_POINTS_WINDOWS_BUILD_DIR:-$default_build}"
+CMM_POINTS_WINDOWS_BUILD_DIR="$build" "$root/scripts/build-windows.sh" "$arch"
 
 mkdir -p "$root/docs"
 shot="$build/screenshot.png"
 # 96 DPI, where 15 twips make one pixel, as the window was designed, in Wine's own desktop.
 xvfb-run -a -s "-screen 0 640x520x24 -dpi 96" sh -c '
-    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-    [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
-    wine explorer /desktop=CmmPoints,640x520 "$2" &
+    "$1" "$2" explorer /desktop=CmmPoints,640x520 "$3" &
     program=$!
     sleep 8
-    import -window root "$3"
+    import -window root "$4"
     kill "$program"
-    wineserver -k || true
-' screenshot "$build/wine-prefix" "$build/app/win32/cmm_points_demo.exe" "$shot"
+    WINEPREFIX="$2" wineserver -k || true
+' screenshot "$root/cmake/wine-run.sh" "$build/wine-prefix" "$build/app/win32/cmm_points_demo.exe" \
+    "$shot"
 # Everything of the desktop's own colour around the window goes; then the frame and the caption
 # bar, whose buttons Wine draws with glyphs of its own, so that the picture shows the client area
 # (297 x 365 pixels at 96 DPI) as the Linux one does.

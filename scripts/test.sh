@@ -1,5 +1,9 @@
 #!/bin/sh
 # Builds CMM Points with its tests and runs every test through ctest.
+#
+# The Windows tests run the 32-bit build, as the program ships, where this machine runs 32-bit
+# programs, and the 64-bit build where it runs none (or CMM_POINTS_NO_32BIT=1 says to act so);
+# the 32-bit dist/cmm_points.exe is built and checked in either case.
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,16 +22,25 @@ LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp" \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
-# The 64-bit build option, without its tests: the program and the stand-in servers, whose
-# executables (dist-x86_64/) the 32-bit tests below also run against.
-"$root/scripts/build-windows.sh" x86_64
-
-# The Windows program as it is handed to users (dist/cmm_points.exe, 32-bit, and the stand-in
-# servers, checked for their imports), built together with its tests; ctest runs each test
+# The Windows part: each bitness built once, as it is handed to users (dist/, dist-x86_64/, both
+# checked without running them), the tested one together with its tests. ctest runs each test
 # executable through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under
-# Xvfb. One at a time: they share that prefix. The tests across processes run against the 32-bit
-# servers of this build and, for what crosses bitness, once more against the 64-bit ones.
-win_build="${CMM_POINTS_WIN_BUILD_DIR:-$root/build-win-test}"
-CMM_POINTS_WINDOWS_BUILD_DIR="$win_build" CMM_POINTS_WINDOWS_TESTS=ON \
-    "$root/scripts/build-windows.sh" i686 -DCMM_POINTS_OTHER_SERVERS_DIR="$root/dist-x86_64"
+# Xvfb; one at a time, since they share that prefix. The tests across processes run against the
+# servers of the tested build and, for what crosses bitness, against those of the other one.
+. "$root/scripts/wine-mode.sh"
+if [ "$wine_bits" = 32 ]; then
+    echo "Windows tests: the 32-bit build, as it ships, under Wine: $wine_reason"
+    "$root/scripts/build-windows.sh" x86_64
+    CMM_POINTS_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh" i686 \
+        -DCMM_POINTS_OTHER_SERVERS_DIR="$root/dist-x86_64" -DCMM_POINTS_OTHER_SERVERS_NOT_RUN=
+    win_build="$root/build-windows"
+else
+    echo "Windows tests: the 64-bit build under Wine's 64-bit loader: $wine_reason." \
+        "The 32-bit program is built and checked, not run; not run either: server_tests_32bit_servers" \
+        "(the tests across processes against 32-bit servers)"
+    "$root/scripts/build-windows.sh" i686
+    CMM_POINTS_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh" x86_64 \
+        -DCMM_POINTS_OTHER_SERVERS_DIR= -DCMM_POINTS_OTHER_SERVERS_NOT_RUN="$wine_reason"
+    win_build="$root/build-windows-x86_64"
+fi
 ctest --test-dir "$win_build" --output-on-failure
