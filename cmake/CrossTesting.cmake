@@ -8,9 +8,9 @@ endif()
 
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-# Built with its own warning settings, not the program's.
+# Built with its own warning settings, not the program's, and unoptimised as the tests are.
 get_directory_property(cmm_points_saved_options COMPILE_OPTIONS)
-set_directory_properties(PROPERTIES COMPILE_OPTIONS "")
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "-O0")
 add_subdirectory(${CMM_POINTS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 set_directory_properties(PROPERTIES COMPILE_OPTIONS "${cmm_points_saved_options}")
 # GoogleTest's own build names its targets GTest::gtest and GTest::gtest_main already.

@@ -23,24 +23,40 @@ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
 # The Windows part: each bitness built once, as it is handed to users (dist/, dist-x86_64/, both
-# checked without running them), the tested one together with its tests. ctest runs each test
-# executable through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under
-# Xvfb; one at a time, since they share that prefix. The tests across processes run against the
-# servers of the tested build and, for what crosses bitness, against those of the other one.
+# checked without running them), the tested one together with its tests; the other one builds
+# at low priority while the tests run, since they mostly wait. ctest runs each test executable
+# through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under Xvfb; one at a
+# time, since they share that prefix. The tests across processes run against the servers of the
+# tested build and, for what crosses bitness (the *bit_servers row, last), of the other one.
 . "$root/scripts/wine-mode.sh"
 if [ "$wine_bits" = 32 ]; then
     echo "Windows tests: the 32-bit build, as it ships, under Wine: $wine_reason"
-    "$root/scripts/build-windows.sh" x86_64
-    CMM_POINTS_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh" i686 \
-        -DCMM_POINTS_OTHER_SERVERS_DIR="$root/dist-x86_64" -DCMM_POINTS_OTHER_SERVERS_NOT_RUN=
+    tested=i686 other=x86_64 other_servers="-DCMM_POINTS_OTHER_SERVERS_DIR=$root/dist-x86_64"
     win_build="$root/build-windows"
+    other_build="$root/build-windows-x86_64"
 else
     echo "Windows tests: the 64-bit build under Wine's 64-bit loader: $wine_reason." \
-        "The 32-bit program is built and checked, not run; not run either: server_tests_32bit_servers" \
-        "(the tests across processes against 32-bit servers)"
-    "$root/scripts/build-windows.sh" i686
-    CMM_POINTS_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh" x86_64 \
-        -DCMM_POINTS_OTHER_SERVERS_DIR= -DCMM_POINTS_OTHER_SERVERS_NOT_RUN="$wine_reason"
+        "The 32-bit program is built and checked, not run; not run either: the row" \
+        "server_tests_32bit_servers (the tests across processes against the 32-bit servers)"
+    tested=x86_64 other=i686 other_servers="-DCMM_POINTS_OTHER_SERVERS_NOT_RUN=$wine_reason"
     win_build="$root/build-windows-x86_64"
+    other_build="$root/build-windows"
 fi
-ctest --test-dir "$win_build" --output-on-failure
+CMM_POINTS_WINDOWS_TESTS=ON CMM_POINTS_WINDOWS_BUILD_DIR="$win_build" \
+    "$root/scripts/build-windows.sh" "$tested" -DCMM_POINTS_OTHER_SERVERS_DIR= \
+    -DCMM_POINTS_OTHER_SERVERS_NOT_RUN= "$other_servers"
+mkdir -p "$other_build"
+CMM_POINTS_WINDOWS_BUILD_DIR="$other_build" nice -n 19 "$root/scripts/build-windows.sh" "$other" \
+    >"$other_build/build.log" 2>&1 &
+other_job=$!
+status=0
+ctest --test-dir "$win_build" --output-on-failure -E 'bit_servers$' || status=$?
+if wait "$other_job"; then
+    tail -n 3 "$other_build/build.log"
+else
+    cat "$other_build/build.log"
+    echo "test: the $other build failed" >&2
+    status=1
+fi
+ctest --test-dir "$win_build" --output-on-failure -R 'bit_servers$' || status=$?
+exit $status

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,8 +73,14 @@ struct Row {
     std::string status;            // Label2, exactly
     std::vector<std::string> tip;  // what the tip tells, in this order
     std::function<void(ServerProcesses&)> mend;
-    bool shownBy32BitWine = true;
+    bool shownByWine = true;
 };
+
+// Wine's COM looks up an interface's marshaller in both registry views, whichever its bitness, so
+// there a row that registers an interface for the other bitness only cannot provoke the failure.
+bool underWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 class CausesAcrossProcesses : public ::testing::Test {
   protected:
@@ -129,9 +136,11 @@ TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        // Wine's 32-bit COM still finds an interface that only the 64-bit view registers, so
-        // there the row cannot provoke the failure; the hint itself is tested in one process.
-        if (sizeof(void*) == 4 && !row.shownBy32BitWine) continue;
+        // The hint itself is tested in one process.
+        if (!row.shownByWine && underWine()) {
+            std::cout << "not run under Wine: " << row.name << "\n";
+            continue;
+        }
         if (!servers.cadRunning()) servers.startCad();
         view::MemoryForm form;
         standin::testing::QuietShell shell;
