@@ -25,9 +25,10 @@ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 # The Windows part: each bitness built once, as it is handed to users (dist/, dist-x86_64/, both
 # checked without running them), the tested one together with its tests; the other one builds
 # at low priority while the tests run, since they mostly wait. ctest runs each test executable
-# through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under Xvfb; one at a
-# time, since they share that prefix. The tests across processes run against the servers of the
-# tested build and, for what crosses bitness (the *bit_servers row, last), of the other one.
+# through Wine (cmake/wine-run.sh) in a Wine prefix inside the build folder, under Xvfb; two at
+# a time, the tests of one prefix one after another. The tests across processes run against the
+# servers of the tested build and, for what crosses bitness (the *bit_servers row, last), of the
+# other one.
 . "$root/scripts/wine-mode.sh"
 if [ "$wine_bits" = 32 ]; then
     echo "Windows tests: the 32-bit build, as it ships, under Wine: $wine_reason"
@@ -50,7 +51,7 @@ CMM_POINTS_WINDOWS_BUILD_DIR="$other_build" nice -n 19 "$root/scripts/build-wind
     >"$other_build/build.log" 2>&1 &
 other_job=$!
 status=0
-ctest --test-dir "$win_build" --output-on-failure -E 'bit_servers$' || status=$?
+ctest --test-dir "$win_build" --output-on-failure -j2 -E 'bit_servers$' || status=$?
 if wait "$other_job"; then
     tail -n 3 "$other_build/build.log"
 else
