@@ -47,6 +47,7 @@ CMM_POINTS_WINDOWS_TESTS="${CMM_POINTS_WINDOWS_TESTS:-${tests:-OFF}}" \
 stamped() { sed -n "s/^#define CMM_POINTS_$1 \"\(.*\)\"\$/\1/p" "$build/version/build_number.h"; }
 version=$(stamped PRODUCT_VERSION)
 file_version=$(stamped FILE_VERSION)
+[ -n "$version" ] || { echo "release: the build made no version stamp in $build" >&2; exit 1; }
 name="cmm-points-$file_version-windows-x86"
 case "$version" in
     *.modified)
@@ -92,11 +93,12 @@ awk -v version="$version" -v file_version="$file_version" '
     $0 == "@SIGNATURE@" { print ENVIRON["signature"]; next }
     { gsub(/@VERSION@/, version); gsub(/@FILE_VERSION@/, file_version); print }' \
     "$root/release/README.txt.in" | crlf >"$folder/README.txt"
-(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum) | crlf \
-    >"$work/SHA256SUMS.txt"
+# Every file of the release, by its path in the folder.
+release_files() { (cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs "$@"); }
+release_files sha256sum | crlf >"$work/SHA256SUMS.txt"
 mv "$work/SHA256SUMS.txt" "$folder/"
 
 (cd "$out" && zip -q -r -X "$name.zip" "$name" && sha256sum "$name.zip" >"$name.zip.sha256")
 echo "release: $folder/, version $version"
-(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs ls -l)
+release_files ls -l
 echo "release: $folder.zip, SHA-256 $(cut -d' ' -f1 "$folder.zip.sha256")"

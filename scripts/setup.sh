@@ -9,7 +9,7 @@ set -eu
 packages="cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev googletest libbenchmark-dev \
 xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
 mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 \
-openbox mingw-w64-tools libwine-dev ccache"
+openbox mingw-w64-tools libwine-dev ccache osslsigncode openssl zip unzip"
 
 # A package counts once its files are in place; an i386 one also when its set-up could not run.
 present() {

@@ -44,3 +44,6 @@ else
     win_build="$root/build-windows-x86_64"
 fi
 ctest --test-dir "$win_build" --output-on-failure
+
+# The release, made from the 32-bit build above, unsigned and signed, and read back as it ships.
+"$root/scripts/check-release.sh"
