@@ -16,8 +16,9 @@ set(commit unknown)
 string(TIMESTAMP year "%Y")
 
 function(git_says variable)
-    execute_process(COMMAND "${GIT}" --no-optional-locks -C "${SOURCE_DIR}" ${ARGN} RESULT_VARIABLE failed
-                    OUTPUT_VARIABLE answer OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    execute_process(COMMAND "${GIT}" --no-optional-locks -C "${SOURCE_DIR}" ${ARGN}
+                    RESULT_VARIABLE failed OUTPUT_VARIABLE answer OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET)
     if(NOT failed)
         set(${variable} "${answer}" PARENT_SCOPE)
     endif()

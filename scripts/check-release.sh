@@ -9,15 +9,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-fail() {
-    echo "check-release: $*" >&2
-    status=1
-}
+fail() { echo "check-release: $*" >&2 && status=1; }
 # release FOLDER [VARIABLE=VALUE...]
 release() {
-    folder="$work/$1"
-    shift
-    env "$@" CMM_POINTS_RELEASE_DIR="$folder" "$root/scripts/release.sh"
+    dir="$work/$1" && shift && env "$@" CMM_POINTS_RELEASE_DIR="$dir" "$root/scripts/release.sh"
 }
 
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -keyout "$work/key.pem" -out "$work/cert.pem" \
@@ -49,15 +44,15 @@ for kind in unsigned signed; do
     (cd "$work/$kind" && sha256sum --quiet -c ./*.zip.sha256) || fail "$kind: the zip's sum"
     unzip -q "$folder.zip" -d "$work/$kind/unzipped"
     diff -r "$folder" "$work/$kind/unzipped/$(basename "$folder")" || fail "$kind: zip differs"
-    for text in README.txt dry-run/register.cmd dry-run/unregister.cmd; do
-        ! grep -q -v "$cr\$" "$folder/$text" || fail "$kind: $text has a line without CRLF"
-    done
+    lf=$(grep -l -v "$cr\$" "$folder/README.txt" "$folder"/dry-run/*.cmd || true)
+    [ -z "$lf" ] || fail "$kind: lines without CRLF in $lf"
     for program in "$folder/cmm_points.exe" "$folder"/dry-run/*.exe; do
         strings -el "$program" | grep -qx "[0-9]*\.[0-9]*\.[0-9]*\.$build+$commit" ||
             fail "$kind: $(basename "$program") does not carry build $build+$commit"
         osslsigncode verify -CAfile "$work/cert.pem" -in "$program" >"$work/verify.log" 2>&1 &&
             signed=signed || signed=unsigned
-        [ "$signed" = "$kind" ] || { cat "$work/verify.log"; fail "$(basename "$program") $signed"; }
+        [ "$signed" = "$kind" ] ||
+            { cat "$work/verify.log"; fail "$(basename "$program") is $signed"; }
     done
 done
 grep -q "NOT SIGNED" "$work"/unsigned/*/README.txt || fail "the unsigned readme does not say so"

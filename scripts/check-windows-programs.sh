@@ -53,8 +53,8 @@ check() {
             *) fail "imports $dll, not part of Windows" ;;
         esac
     done
-    echo "$(basename "$program") (PE $format, manifest ${named:-none}): $(wc -c <"$program") bytes," \
-        "imports" $imports
+    echo "$(basename "$program") (PE $format, manifest ${named:-none}):" \
+        "$(wc -c <"$program") bytes, imports" $imports
 }
 
 checked=0

@@ -3,6 +3,7 @@
 # part (the stylus ring, the cross-hair of the point, the probe tip), in every size Windows asks
 # for up to 256 pixels, which ImageMagick stores PNG-compressed. Each size is drawn on its own
 # pixel grid, so that the cross-hair stays sharp in the small ones.
+# shellcheck disable=SC2154 # each size's measures are set by the eval of awk's output
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -28,8 +28,9 @@ signer=""
 if [ -n "$pkcs12" ]; then
     (umask 077 && printf '%s' "${CMM_POINTS_SIGN_PASSWORD:-}" >"$work/password")
     signer=$(openssl pkcs12 -legacy -in "$pkcs12" -passin "file:$work/password" -nokeys -clcerts \
-        2>"$work/openssl.log" | openssl x509 -noout -subject -nameopt RFC2253 2>>"$work/openssl.log" |
-        sed 's/^subject=//') || true
+        2>"$work/openssl.log" |
+        openssl x509 -noout -subject -nameopt RFC2253 2>>"$work/openssl.log" | sed 's/^subject=//') ||
+        true
     if [ -z "$signer" ]; then
         echo "release: cannot read a certificate from $pkcs12 with the password in" \
             "CMM_POINTS_SIGN_PASSWORD:" >&2
