@@ -68,7 +68,7 @@ if [ -n "$signer" ]; then
         osslsigncode sign -pkcs12 "$pkcs12" -readpass "$work/password" -h sha256 -n "CMM Points" \
             ${timestamp:+-ts "$timestamp"} -in "$program" -out "$work/signed.exe" \
             >"$work/sign.log" 2>&1 || { cat "$work/sign.log" >&2; exit 1; }
-        cat "$work/signed.exe" >"$program"
+        cat "$work/signed.exe" >"$program" && rm "$work/signed.exe"
     done
     signature="Signed: cmm_points.exe and both stand-ins carry the digital signature of $signer"
     signature="$signature${timestamp:+, time-stamped}."
