@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 packages="cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev googletest libbenchmark-dev \
 xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation \
 mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 \
-openbox mingw-w64-tools libwine-dev ccache"
+openbox mingw-w64-tools libwine-dev ccache osslsigncode openssl zip unzip"
 . "$root/scripts/wine-mode.sh"
 if [ "$wine_bits" = 32 ]; then
     packages="$packages wine32:i386"

@@ -60,4 +60,7 @@ else
     status=1
 fi
 ctest --test-dir "$win_build" --output-on-failure -R 'bit_servers$' || status=$?
+
+# The release, made from the 32-bit build above, unsigned and signed, and read back as it ships.
+"$root/scripts/check-release.sh" || status=$?
 exit $status
