@@ -15,9 +15,8 @@ cad::Value CadConnector::attach() {
     auto link =
         std::make_shared<Link>(&cad_members::kApplication);  // a new link at every attachment
     ComPtr<IUnknown> running;
-    const HRESULT found = BusyRetry::run(link.get(), nullptr, [&] {
-        return GetActiveObject(clsid, nullptr, running.receive());
-    });
+    const HRESULT found = BusyRetry::run(
+        link.get(), nullptr, [&] { return GetActiveObject(clsid, nullptr, running.receive()); });
     if (FAILED(found)) fail(found, member, {}, activationHint(found, clsid));
     ComPtr<IDispatch> object = automationOf(running.get(), link.get());
     BusyRetry::release(link.get(), running);

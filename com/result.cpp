@@ -8,9 +8,8 @@ namespace com {
 
 ComPtr<IDispatch> automationOf(IUnknown* object, Link* link) {
     ComPtr<IDispatch> automation;
-    BusyRetry::run(link, nullptr, [&] {
-        return object->QueryInterface(IID_IDispatch, automation.receiveVoid());
-    });
+    BusyRetry::run(link, nullptr,
+                   [&] { return object->QueryInterface(IID_IDispatch, automation.receiveVoid()); });
     return automation;
 }
 

@@ -33,7 +33,8 @@ automation::Value objectResult(const Variant& result, const Interface* kind,
     if (!object) return toValue(result);
     // The proxy owns the object before its check, so that a failed check lets go of it as the
     // link allows.
-    auto proxy = std::make_shared<Proxy>(Dispatch(std::move(object), link->idsOf(typeid(Proxy)), link));
+    auto proxy =
+        std::make_shared<Proxy>(Dispatch(std::move(object), link->idsOf(typeid(Proxy)), link));
     if (kind) proxy->checkAs(*kind, member);
     return automation::Value(std::move(proxy));
 }

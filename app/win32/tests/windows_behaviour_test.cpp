@@ -152,10 +152,9 @@ class WindowsBehaviourTest : public ::testing::Test {
     // The operator types during a long wait; a cancelled call fails at once.
     static HRESULT pending(WindowsBehaviourTest& test) {
         PostThreadMessageW(GetCurrentThreadId(), WM_KEYDOWN, VK_SPACE, 1);
-        return test.filter().MessagePending(test.application.task(), 5'100,
-                                            PENDINGTYPE_TOPLEVEL) == PENDINGMSG_CANCELCALL
-                   ? RPC_E_CALL_CANCELED
-                   : S_OK;
+        const DWORD answer =
+            test.filter().MessagePending(test.application.task(), 5'100, PENDINGTYPE_TOPLEVEL);
+        return answer == PENDINGMSG_CANCELCALL ? RPC_E_CALL_CANCELED : S_OK;
     }
 
     static LRESULT CALLBACK answer(int code, WPARAM wParam, LPARAM lParam) {
@@ -211,8 +210,8 @@ const Row kRows[] = {
      T::busy<RPC_E_SERVERCALL_RETRYLATER>, IDCANCEL, "Can't Link to AutoCAD"},
     {"Close clicked before the busy box, Retry", Moment::FirstCall, T::closeWhileBusy, IDRETRY,
      "CMM-1"},
-    {"Cancel on a pending call, COM fails it as cancelled", Moment::FirstCall, T::pending,
-     IDCANCEL, "Can't Link to AutoCAD"},
+    {"Cancel on a pending call, COM fails it as cancelled", Moment::FirstCall, T::pending, IDCANCEL,
+     "Can't Link to AutoCAD"},
     {"Cancel on a pending last release", Moment::LastRelease, T::pending, IDCANCEL, "CMM-1"},
 };
 
