@@ -18,7 +18,10 @@ Apartment::~Apartment() {
         CoRegisterMessageFilter(previousFilter_, &ours);
         if (previousFilter_) previousFilter_->Release();
     }
-    if (initialised_) CoUninitialize();
+    // After the operator's Cancel an application may never answer again: uninitialising would
+    // release what is left of its objects, calls that could wait on it for ever. The thread, and
+    // with it the program, ends without.
+    if (initialised_ && !filter_.operatorCancelled()) CoUninitialize();
 }
 
 }  // namespace com

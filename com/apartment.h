@@ -8,7 +8,8 @@
 namespace com {
 
 // COM on the window's thread: a single-threaded apartment with the message filter that handles busy
-// and stuck calls, entered once by an object that lives as long as the thread uses COM.
+// and stuck calls, entered once by an object that lives as long as the thread uses COM, and left
+// only where the operator cancelled no call.
 class Apartment {
   public:
     Apartment();

@@ -73,7 +73,9 @@ BOOL CALLBACK mainWindowOfImage(HWND window, LPARAM context) {
     return FALSE;
 }
 
-HWND windowOf(HTASK callee, const OutsideApplication& application) {
+}  // namespace
+
+HWND applicationWindow(HTASK callee, const OutsideApplication& application) {
     HWND found = nullptr;
     // An HTASK of a 32-bit COM server is the identifier of its thread.
     if (callee)
@@ -85,12 +87,12 @@ HWND windowOf(HTASK callee, const OutsideApplication& application) {
     return search.found;
 }
 
-}  // namespace
-
 bool bringForward(HTASK callee, const OutsideApplication& application) {
-    HWND window = windowOf(callee, application);
+    HWND window = applicationWindow(callee, application);
     if (!window) return false;
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    // Not ShowWindow: for another thread's window it waits until that thread answers, and the
+    // application's may be the one that is stuck.
+    if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(window));
     return true;
 }

@@ -19,7 +19,7 @@ DWORD BusyRetry::retryAfter(const OutsideCall& call) {
     if (!filter)
         return call.elapsedMs() < bound().count()
                    ? static_cast<DWORD>(MessageFilter::kPollInterval.count())
-                   : static_cast<DWORD>(-1);
+                   : kGiveUp;
     return filter->RetryRejectedCall(nullptr, call.elapsedMs(), SERVERCALL_RETRYLATER);
 }
 

@@ -3,6 +3,7 @@
 #include "com/busy_retry.h"
 #include "com/cad_application.h"
 #include "com/failure_cause.h"
+#include "com/result.h"
 #include "windows/wide_text.h"
 
 namespace com {
@@ -11,20 +12,19 @@ cad::Value CadConnector::attach() {
     const std::string member = std::string("attach \"") + cad_members::kProgId + "\"";
     CLSID clsid{};
     check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member);
-    ComPtr<IUnknown> running;
-    const HRESULT found = BusyRetry::run(&cad_members::kApplication, [&] {
-        return GetActiveObject(clsid, nullptr, running.receive());
-    });
-    if (FAILED(found)) fail(found, member, {}, activationHint(found, clsid));
-    ComPtr<IDispatch> object = running.query<IDispatch>(IID_IDispatch);
-    if (!object)
-        throw points::ProgramFailure(member + " failed: the running object is not automatable");
     auto link =
         std::make_shared<Link>(&cad_members::kApplication);  // a new link at every attachment
-    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)),
-                         link->application());
-    return automation::Value(
-        std::make_shared<CadApplication>(std::move(application), CheckedFace{}, link));
+    ComPtr<IUnknown> running;
+    const HRESULT found = BusyRetry::run(
+        link.get(), nullptr, [&] { return GetActiveObject(clsid, nullptr, running.receive()); });
+    if (FAILED(found)) fail(found, member, {}, activationHint(found, clsid));
+    ComPtr<IDispatch> object = automationOf(running.get(), link.get());
+    BusyRetry::release(link.get(), running);
+    if (link->abandoned()) check(RPC_E_CALL_CANCELED, member);
+    if (!object)
+        throw points::ProgramFailure(member + " failed: the running object is not automatable");
+    Dispatch application(std::move(object), link->idsOf(typeid(CadApplication)), link);
+    return automation::Value(std::make_shared<CadApplication>(std::move(application)));
 }
 
 }  // namespace com

@@ -11,14 +11,14 @@ cmm::Value CmmConnector::create() {
     const std::string member = std::string("create \"") + cmm_members::kProgId + "\"";
     CLSID clsid{};
     check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member);
+    auto link = std::make_shared<Link>(&cmm_members::kApplication);  // a new link at every creation
     ComPtr<IDispatch> object;
-    const HRESULT created = BusyRetry::run(&cmm_members::kApplication, [&] {
+    const HRESULT created = BusyRetry::run(link.get(), nullptr, [&] {
         return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.receiveVoid());
     });
     if (FAILED(created)) fail(created, member, {}, activationHint(created, clsid));
-    Variant result = Variant::dispatch(object.get());
-    auto link = std::make_shared<Link>(&cmm_members::kApplication);  // a new link at every creation
-    return objectResult<CmmApplication>(result, &cmm_members::kApplicationInterface, member, link);
+    return objectResult<CmmApplication>(Variant::dispatch(object.get()),
+                                        &cmm_members::kApplicationInterface, member, link);
 }
 
 }  // namespace com

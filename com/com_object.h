@@ -11,23 +11,23 @@
 
 namespace com {
 
-// The interface an object result was checked as, kept for calling its direct members.
-struct CheckedFace {
-    const Interface* kind = nullptr;
-    ComPtr<IUnknown> face;
-};
-
-// What every proxy of an outside object holds: the object's automation interface, the
-// interface it was checked as, and the link it was reached through. A proxy handed back to the
-// server (an entity to check against) is found again through its automation interface.
+// What every proxy of an outside object holds: the object's automation interface with the link
+// it was reached through, and the interface it was checked as. A proxy handed back to the server
+// (an entity to check against) is found again through its automation interface. Each reference
+// goes, and each interface is asked for, as a call to the application: with the busy dialogs
+// while it waits, and not at all once the operator cancelled a call on the link.
 class ComObject {
   public:
-    explicit ComObject(Dispatch object, CheckedFace checked = {},
-                       std::shared_ptr<Link> link = std::make_shared<Link>())
-        : object_(std::move(object)), checked_(std::move(checked)), link_(std::move(link)) {}
-    virtual ~ComObject() = default;
+    explicit ComObject(Dispatch object) : object_(std::move(object)) {}
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
+    virtual ~ComObject();
     const Dispatch& dispatch() const { return object_; }
-    const std::shared_ptr<Link>& link() const { return link_; }
+    const std::shared_ptr<Link>& link() const { return object_.link(); }
+
+    // Takes the object as the interface `kind` that `member`'s result must be, kept for its
+    // direct members; an object that does not answer to it is a failure naming the member.
+    void checkAs(const Interface& kind, const std::string& member);
 
     // The object's interface that holds the direct `member`: the checked interface where it
     // derives from the member's (a derived interface holds its bases' members at the same
@@ -36,10 +36,13 @@ class ComObject {
     IUnknown* face(const Member& member) const;
 
   private:
+    ComPtr<IUnknown> query(const IID& iid, const std::string& member,
+                           const std::string& whose) const;
+
     Dispatch object_;
-    CheckedFace checked_;
+    const Interface* kind_ = nullptr;
+    ComPtr<IUnknown> checked_;
     mutable std::vector<std::pair<IID, ComPtr<IUnknown>>> asked_;
-    std::shared_ptr<Link> link_;
 };
 
 }  // namespace com

@@ -34,6 +34,9 @@ class ComPtr {
     void reset() {
         if (T* p = std::exchange(p_, nullptr)) p->Release();
     }
+    // Drops the reference without releasing it: for an application that must not be called
+    // again (BusyRetry::release).
+    void abandon() { p_ = nullptr; }
     // For an out-parameter: releases what is held and hands out the slot.
     T** receive() {
         reset();

@@ -19,7 +19,7 @@ void callDirect(const ComObject& object, const Member& member, Args... args) {
     IUnknown* face = object.face(member);
     void** table = *reinterpret_cast<void***>(face);
     auto function = reinterpret_cast<Function>(table[member.position]);
-    check(BusyRetry::run(object.link()->application(), [&] { return function(face, args...); }),
+    check(BusyRetry::run(object.link().get(), face, [&] { return function(face, args...); }),
           std::string(member.name));
 }
 

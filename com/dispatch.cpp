@@ -30,6 +30,8 @@ std::string exceptionText(EXCEPINFO& info) {
 
 }  // namespace
 
+void Dispatch::letGo() { BusyRetry::release(link_.get(), object_); }
+
 Variant Dispatch::call(DISPID id, const std::string& member, std::vector<Variant> args) const {
     return invoke(id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, member, args);
 }
@@ -75,7 +77,7 @@ DISPID Dispatch::idOf(const std::string& name) const {
     std::wstring wide = win::toWide(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT result = BusyRetry::run(application_, [&] {
+    const HRESULT result = BusyRetry::run(link_.get(), nullptr, [&] {
         return object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     });
     check(result, name, "the object has no member of that name");
@@ -103,7 +105,7 @@ Variant Dispatch::invoke(DISPID id, WORD flags, const std::string& member,
     Variant result;
     EXCEPINFO info{};
     UINT badArgument = 0;
-    const HRESULT hr = BusyRetry::run(application_, [&] {
+    const HRESULT hr = BusyRetry::run(link_.get(), object_.get(), [&] {
         std::memset(&info, 0, sizeof info);
         return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                flags == DISPATCH_PROPERTYPUT ? nullptr : result.receive(), &info,

@@ -21,15 +21,18 @@ namespace com {
 class Dispatch {
   public:
     Dispatch() = default;
-    // Names are looked up once and kept in `ids`, which objects of one kind may share.
-    // `application` is the one its calls go to, for the busy dialogs.
+    // Names are looked up once and kept in `ids`, which objects of one kind may share. `link` is
+    // the link to the application its calls go to.
     explicit Dispatch(ComPtr<IDispatch> object,
                       std::shared_ptr<MemberIds> ids = std::make_shared<MemberIds>(),
-                      const OutsideApplication* application = nullptr)
-        : object_(std::move(object)), ids_(std::move(ids)), application_(application) {}
+                      std::shared_ptr<Link> link = std::make_shared<Link>())
+        : object_(std::move(object)), ids_(std::move(ids)), link_(std::move(link)) {}
 
     IDispatch* get() const { return object_.get(); }
     explicit operator bool() const { return static_cast<bool>(object_); }
+    const std::shared_ptr<Link>& link() const { return link_; }
+    // Releases the object as its link allows (BusyRetry::release).
+    void letGo();
 
     Variant call(DISPID id, const std::string& member, std::vector<Variant> args = {}) const;
     Variant get(DISPID id, const std::string& member) const;
@@ -53,7 +56,7 @@ class Dispatch {
 
     ComPtr<IDispatch> object_;
     std::shared_ptr<MemberIds> ids_ = std::make_shared<MemberIds>();
-    const OutsideApplication* application_ = nullptr;
+    std::shared_ptr<Link> link_ = std::make_shared<Link>();
 };
 
 }  // namespace com

@@ -108,8 +108,10 @@ std::string hintFor(HRESULT result) {
             return "the object does not answer to the interface this program needs";
         case RPC_E_CALL_REJECTED:
         case RPC_E_SERVERCALL_RETRYLATER:
-        case RPC_E_CALL_CANCELED:
             return "the application is busy and did not take the call";
+        case RPC_E_CALL_CANCELED:
+            return "the wait for the application was cancelled; it is not called again until the "
+                   "next link to it";
         case RPC_E_DISCONNECTED:
         case RPC_E_SERVER_DIED:
         case RPC_E_SERVER_DIED_DNE:

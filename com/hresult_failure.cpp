@@ -40,15 +40,6 @@ void fail(HRESULT result, const std::string& member, const std::string& detail,
     throw points::ProgramFailure(what);
 }
 
-ComPtr<IUnknown> requireInterface(IUnknown* object, const IID& iid, const std::string& member,
-                                  const std::string& whose) {
-    ComPtr<IUnknown> face;
-    const HRESULT answer = object->QueryInterface(iid, face.receiveVoid());
-    if (SUCCEEDED(answer) && face) return face;
-    fail(FAILED(answer) ? answer : E_NOINTERFACE, member,
-         whose + " does not answer to interface " + guidText(iid), interfaceHint(iid));
-}
-
 std::string guidText(const GUID& guid) {
     char text[40];
     std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",

@@ -20,11 +20,6 @@ void check(HRESULT result, const std::string& member, const std::string& detail 
 [[noreturn]] void fail(HRESULT result, const std::string& member, const std::string& detail,
                        const std::string& hint);
 
-// The interface `iid` of `object` ("the object", "the result" as `whose` says); an object that
-// does not answer to it is a failure naming the member, with why the interface is out of reach.
-ComPtr<IUnknown> requireInterface(IUnknown* object, const IID& iid, const std::string& member,
-                                  const std::string& whose);
-
 // The interface identifier as the registry writes it, "{...}".
 std::string guidText(const GUID& guid);
 

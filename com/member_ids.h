@@ -36,6 +36,10 @@ class Link {
     explicit Link(const OutsideApplication* application = nullptr) : application_(application) {}
     // Null for a link to no application the program knows by name.
     const OutsideApplication* application() const { return application_; }
+    // After the operator's Cancel the application is taken as stuck: it is not called again
+    // through this link, not even to release its objects.
+    bool abandoned() const { return abandoned_; }
+    void abandon() { abandoned_ = true; }
 
     std::shared_ptr<MemberIds> idsOf(std::type_index kind) {
         auto& ids = kinds_[kind];
@@ -45,6 +49,7 @@ class Link {
 
   private:
     const OutsideApplication* application_;
+    bool abandoned_ = false;
     std::map<std::type_index, std::shared_ptr<MemberIds>> kinds_;
 };
 

@@ -1,6 +1,7 @@
 #include "com/message_filter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "com/busy_retry.h"
 
@@ -32,18 +33,26 @@ bool inputWaiting() {
     return false;
 }
 
-// The input the dialog answers: left in the queue, the dialog's own loop would hand it to the
-// disabled window behind it.
+// What the operator clicked or typed while the call waited, the frame's buttons included: left
+// in the queue, the dialog's own loop would hand it to the window behind it, where a click on
+// "Close" would end the program inside the call.
 void discardInput() {
+    constexpr std::pair<UINT, UINT> kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
+                                                {WM_MOUSEFIRST, WM_MOUSELAST},
+                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
     MSG message;
-    while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-    }
-    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    for (const auto& [first, last] : kInput) {
+        while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) {
+        }
     }
 }
 
 // A call through no application the program knows by name is still named in the dialog.
 const OutsideApplication kUnnamed{"The application", nullptr};
+
+const OutsideApplication& applicationOf(const OutsideCall& call) {
+    return call.application() ? *call.application() : kUnnamed;
+}
 
 }  // namespace
 
@@ -85,7 +94,8 @@ DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK callee, DWORD ela
     OutsideCall* call = OutsideCall::current();
     const DWORD bound = ms(BusyRetry::bound());
     if (!call) return elapsedMs < bound ? ms(kPollInterval) : kGiveUp;
-    if (waitedLong(elapsedMs, *call)) call->stepAsideTopmost();
+    if (call->cancelled()) return kGiveUp;
+    if (waitedLong(elapsedMs, *call)) stepAside(callee, *call);
     if (elapsedMs < call->answeredAtMs + bound) return ms(kPollInterval);
     return ask(BusyPrompt::Busy, callee, *call, elapsedMs) == BusyAnswer::Cancel
                ? kGiveUp
@@ -95,24 +105,33 @@ DWORD STDMETHODCALLTYPE MessageFilter::RetryRejectedCall(HTASK callee, DWORD ela
 DWORD STDMETHODCALLTYPE MessageFilter::MessagePending(HTASK callee, DWORD elapsedMs, DWORD) {
     OutsideCall* call = OutsideCall::current();
     if (!call) return PENDINGMSG_WAITDEFPROCESS;
-    if (waitedLong(elapsedMs, *call)) call->stepAsideTopmost();
+    if (call->cancelled()) return PENDINGMSG_CANCELCALL;
+    if (waitedLong(elapsedMs, *call)) stepAside(callee, *call);
     if (elapsedMs < call->answeredAtMs + ms(kPendingBound) || !inputWaiting())
         return PENDINGMSG_WAITDEFPROCESS;
-    discardInput();
     return ask(BusyPrompt::Pending, callee, *call, elapsedMs) == BusyAnswer::Cancel
                ? PENDINGMSG_CANCELCALL
                : PENDINGMSG_WAITNOPROCESS;
 }
 
 BusyAnswer MessageFilter::ask(BusyPrompt prompt, HTASK callee, OutsideCall& call, DWORD elapsedMs) {
-    call.stepAsideTopmost();
-    const OutsideApplication& application = call.application() ? *call.application() : kUnnamed;
+    stepAside(callee, call);
+    discardInput();
+    const OutsideApplication& application = applicationOf(call);
     const DWORD asked = call.elapsedMs();
     const BusyAnswer answer = operator_.ask(prompt, application);
     if (answer == BusyAnswer::SwitchTo) operator_.switchTo(callee, application);
+    if (answer == BusyAnswer::Cancel) {
+        call.cancel();
+        operatorCancelled_ = true;
+    }
     // The time the dialog stood open counts on COM's clock as well as on the call's.
     call.answeredAtMs = elapsedMs + (call.elapsedMs() - asked);
     return answer;
+}
+
+void MessageFilter::stepAside(HTASK callee, OutsideCall& call) {
+    if (!call.steppedAside()) call.stepAsideTopmost(applicationWindow(callee, applicationOf(call)));
 }
 
 void MessageFilter::callStarted() {

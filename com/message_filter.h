@@ -31,7 +31,8 @@ struct BusyOperator {
 // "server busy" dialog. An outright rejection fails at once. A call that has been pending for
 // the pending bound while the operator clicks or types shows the "request pending" dialog. Once
 // a call has waited a few seconds, or while a dialog shows, the thread's topmost windows step out
-// of the topmost band so that the application's own dialogs can be seen.
+// of the topmost band, behind the application's window, so that its own dialogs can be seen.
+// The operator's Cancel is asked once: every later question about the call gives it up.
 class MessageFilter final : public IMessageFilter, private OutsideCall::Watcher {
   public:
     static constexpr std::chrono::milliseconds kPollInterval{100};
@@ -47,6 +48,8 @@ class MessageFilter final : public IMessageFilter, private OutsideCall::Watcher 
     // The filter watching this thread's calls, or null.
     static MessageFilter* ofThisThread();
     void answerWith(BusyOperator answers) { operator_ = std::move(answers); }
+    // Whether the operator cancelled a call: its application may never answer again.
+    bool operatorCancelled() const { return operatorCancelled_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }  // lives as long as its apartment
@@ -61,9 +64,10 @@ class MessageFilter final : public IMessageFilter, private OutsideCall::Watcher 
   private:
     void callStarted() override;
     void callEnded() override;
-    // Shows the dialog for the current call and acts on "Switch To"; the next dialog comes a
-    // whole bound after the answer.
+    // Shows the dialog for the current call and acts on "Switch To" and "Cancel"; the next dialog
+    // comes a whole bound after the answer.
     BusyAnswer ask(BusyPrompt prompt, HTASK callee, OutsideCall& call, DWORD elapsedMs);
+    void stepAside(HTASK callee, OutsideCall& call);
     static void CALLBACK wake(PTP_CALLBACK_INSTANCE, void* thread, PTP_TIMER);
 
     BusyOperator operator_;
@@ -72,6 +76,7 @@ class MessageFilter final : public IMessageFilter, private OutsideCall::Watcher 
     // Wakes the thread's wait once a call has waited long enough to step aside: COM's wait loop
     // asks the filter only when a message arrives, and Wine's not for timer messages.
     PTP_TIMER wakeTimer_ = nullptr;
+    bool operatorCancelled_ = false;
 };
 
 }  // namespace com

@@ -1,5 +1,7 @@
 #include "com/outside_call.h"
 
+#include <utility>
+
 namespace com {
 
 namespace {
@@ -13,8 +15,8 @@ OutsideCall::Watcher* OutsideCall::watchThisThread(Watcher* next) {
     return previous;
 }
 
-OutsideCall::OutsideCall(const OutsideApplication* application)
-    : application_(application), started_(std::chrono::steady_clock::now()), outer_(innermost) {
+OutsideCall::OutsideCall(Link* link)
+    : link_(link), started_(std::chrono::steady_clock::now()), outer_(innermost) {
     innermost = this;
     if (!outer_ && watcher) watcher->callStarted();
 }
@@ -26,18 +28,35 @@ OutsideCall::~OutsideCall() {
 
 OutsideCall* OutsideCall::current() { return innermost; }
 
+const OutsideApplication* OutsideCall::application() const {
+    return link_ ? link_->application() : nullptr;
+}
+
 DWORD OutsideCall::elapsedMs() const {
     return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                   std::chrono::steady_clock::now() - started_)
                                   .count());
 }
 
-void OutsideCall::stepAsideTopmost() {
-    OutsideCall* outermost = this;
-    while (outermost->outer_) outermost = outermost->outer_;
-    if (outermost->steppedAside_) return;
-    outermost->steppedAside_ = true;
-    outermost->aside_.stepAside();
+const OutsideCall& OutsideCall::outermost() const {
+    const OutsideCall* call = this;
+    while (call->outer_) call = call->outer_;
+    return *call;
+}
+
+OutsideCall& OutsideCall::outermost() {
+    return const_cast<OutsideCall&>(std::as_const(*this).outermost());
+}
+
+bool OutsideCall::steppedAside() const { return outermost().aside_.has_value(); }
+
+void OutsideCall::stepAsideTopmost(HWND application) {
+    if (!steppedAside()) outermost().aside_.emplace(application);
+}
+
+void OutsideCall::cancel() {
+    cancelled_ = true;
+    if (link_) link_->abandon();
 }
 
 }  // namespace com

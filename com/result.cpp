@@ -1,15 +1,22 @@
 #include "com/result.h"
 
+#include "com/busy_retry.h"
 #include "com/plain_object.h"
 #include "windows/wide_text.h"
 
 namespace com {
 
-ComPtr<IDispatch> objectOf(const Variant& result) {
+ComPtr<IDispatch> automationOf(IUnknown* object, Link* link) {
+    ComPtr<IDispatch> automation;
+    BusyRetry::run(link, nullptr,
+                   [&] { return object->QueryInterface(IID_IDispatch, automation.receiveVoid()); });
+    return automation;
+}
+
+ComPtr<IDispatch> objectOf(const Variant& result, Link* link) {
     const VARIANT& v = result.get();
     if (v.vt == VT_DISPATCH) return ComPtr<IDispatch>::share(v.pdispVal);
-    if (v.vt == VT_UNKNOWN && v.punkVal)
-        return ComPtr<IUnknown>::share(v.punkVal).query<IDispatch>(IID_IDispatch);
+    if (v.vt == VT_UNKNOWN && v.punkVal) return automationOf(v.punkVal, link);
     return {};
 }
 

@@ -110,11 +110,14 @@ void Form1::showPointList(const points::PointList& lines) {
 }
 
 // The window's own messages only (a window handle filters for it and its controls), so that a
-// message box's input is never taken.
+// message box's input is never taken. A click or a close posted by a tool acting for the operator
+// (accessibility, macros) is no input, but was meant for the busy window all the same.
 void Form1::discardPendingInput() {
     constexpr std::pair<UINT, UINT> kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
                                                 {WM_MOUSEFIRST, WM_MOUSELAST},
-                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+                                                {BM_CLICK, BM_CLICK},
+                                                {WM_CLOSE, WM_CLOSE}};
     MSG message{};
     for (const auto& [first, last] : kInput) {
         while (PeekMessageW(&message, window_, first, last, PM_REMOVE)) {
@@ -181,6 +184,8 @@ void Form1::appendFeature(const std::string& id) {
 }
 
 void Form1::showMessage(const std::string& text) {
+    // The box's own loop would otherwise hand what was clicked during the press to the window.
+    discardPendingInput();
     MessageBoxW(window_, win::toWide(text).c_str(), L"CMM Points", MB_OK);
 }
 

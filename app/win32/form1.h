@@ -65,6 +65,7 @@ class Form1 : public view::FormView, private FormShell {
     // Message handlers; each returns the message's result.
     LRESULT onActivate(WPARAM state);
     LRESULT onCommand(int id, int notification);
+    LRESULT onClose();
     LRESULT onControlColour(WPARAM dc, LPARAM control);
     LRESULT onSetCursor(WPARAM window, LPARAM hitTest);
     LRESULT onDpiChanged(int dotsPerInch, const RECT& suggested);
@@ -87,6 +88,7 @@ class Form1 : public view::FormView, private FormShell {
     StatusTip statusTip_;
     HWND window_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
+    bool pressing_ = false;  // for "Close", which waits for the press
 };
 
 LRESULT CALLBACK form1Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -29,6 +29,8 @@ LRESULT CALLBACK form1Procedure(HWND window, UINT message, WPARAM wParam, LPARAM
             return form->onActivate(wParam);
         case WM_COMMAND:
             return form->onCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_CLOSE:
+            return form->onClose();
         case WM_CTLCOLORSTATIC:
             return form->onControlColour(wParam, lParam);
         case WM_SETCURSOR:
@@ -70,11 +72,21 @@ LRESULT Form1::onCommand(int id, int notification) {
     }
     if (notification != BN_CLICKED) return 0;
     const std::string_view name = controls_.nameOf(id);
-    if (name == "Command1") {
-        DestroyWindow(window_);
-    } else if (name == "Command2") {
+    if (name == "Command1") return onClose();
+    if (name == "Command2" && !pressing_) {
+        pressing_ = true;
         engine_.press();
+        pressing_ = false;
     }
+    return 0;
+}
+
+// "Close", the frame's close button, Alt+F4 or a tool's WM_CLOSE do nothing while a press runs,
+// waiting on an application or in one of its boxes: the press still writes to the window, and a
+// close kept for later would end the program at a moment the operator no longer chose. Close
+// works again as soon as the press has ended, at once after a "Cancel".
+LRESULT Form1::onClose() {
+    if (!pressing_) DestroyWindow(window_);
     return 0;
 }
 

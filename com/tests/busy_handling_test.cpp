@@ -141,7 +141,8 @@ TEST_F(BusyHandlingTest, TheFilterDecidesEachQuestionAsTheOperatorWould) {
                 switchedTo.emplace_back(application.name);
             };
             MessageFilter filter(answers);
-            OutsideCall call(&::com::cad_members::kApplication);
+            ::com::Link link(&::com::cad_members::kApplication);
+            OutsideCall call(&link);
             if (row.input) PostMessageW(window.handle, row.input, VK_RETURN, 1);
 
             EXPECT_EQ(ask(filter, row.question, row.elapsedMs), row.expected);
@@ -174,7 +175,8 @@ TEST_F(BusyHandlingTest, AnAnsweredDialogComesAgainOnlyAWholeBoundLater) {
         return BusyAnswer::Retry;
     };
     MessageFilter filter(answers);
-    OutsideCall call(&::com::cmm_members::kApplication);
+    ::com::Link link(&::com::cmm_members::kApplication);
+    OutsideCall call(&link);
 
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 10'000, SERVERCALL_RETRYLATER), kPoll);
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 19'000, SERVERCALL_RETRYLATER), kPoll);

@@ -110,15 +110,19 @@ TEST_F(ClientTest, AServerThatStaysBusyIsLeftWhenTheOperatorCancelsAndARejection
 
     std::string failure = failureOf([&] { application->machine(1); });
 
-    EXPECT_THAT(failure, AllOf(HasSubstr("member 16"), HasSubstr("0x8001010A")));
+    EXPECT_THAT(failure, AllOf(HasSubstr("member 16"), HasSubstr("0x80010002")));  // cancelled
     EXPECT_EQ(asked, (std::vector<std::string>{"PC-DMIS", "PC-DMIS"}));
     // Retried with a pause between the tries rather than spun, and past the first answer.
-    EXPECT_GE(measurement->control().rejected, 3u);
-    EXPECT_LE(measurement->control().rejected, 100u);
+    const std::size_t rejected = measurement->control().rejected;
+    EXPECT_GE(rejected, 3u);
+    EXPECT_LE(rejected, 100u);
+    // Cancelled for good: that link calls the application no more.
+    EXPECT_THAT(failureOf([&] { application->machine(1); }), HasSubstr("0x80010002"));
+    EXPECT_EQ(measurement->control().rejected, rejected);
 
     measurement->control().rejection = RPC_E_CALL_REJECTED;
     measurement->control().rejected = 0;
-    failure = failureOf([&] { application->machine(1); });
+    failure = failureOf([&] { cmmApplication()->machine(1); });
     EXPECT_THAT(failure, AllOf(HasSubstr("member 16"), HasSubstr("0x80010001")));
     EXPECT_EQ(measurement->control().rejected, 1u);
     EXPECT_EQ(asked.size(), 2u);

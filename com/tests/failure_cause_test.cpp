@@ -40,7 +40,9 @@ TEST(FailureCause, EachKnownResultHasItsPlainHint) {
          "the object does not answer to the interface this program needs"},
         {"rejected", RPC_E_CALL_REJECTED, kBusy},
         {"retry later", RPC_E_SERVERCALL_RETRYLATER, kBusy},
-        {"cancelled", RPC_E_CALL_CANCELED, kBusy},
+        {"cancelled", RPC_E_CALL_CANCELED,
+         "the wait for the application was cancelled; it is not called again until the next "
+         "link to it"},
         {"disconnected", RPC_E_DISCONNECTED, kStopped},
         {"server unavailable", static_cast<HRESULT>(0x800706BA), kStopped},
         {"call failed", static_cast<HRESULT>(0x800706BE), kStopped},

@@ -61,10 +61,13 @@ void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 void click(HWND sendToAcad) { postClickCentre(sendToAcad); }
 void enter(HWND sendToAcad) { postKey(sendToAcad, VK_RETURN); }
+// What accessibility and macro tools send: no input at all.
+void bmClick(HWND sendToAcad) { PostMessageW(sendToAcad, BM_CLICK, 0, 0); }
 
 const Row kRows[] = {
     {"ClickWhilePressing", click, When::PressStarts, "4.000000"},
     {"EnterWhilePressing", enter, When::PressStarts, "4.000000"},
+    {"ButtonClickMessageWhilePressing", bmClick, When::PressStarts, "4.000000"},
     {"ClickQueuedBeforeABadProbeRadiusBox", click, When::FirstBoxComes, "0.0015"},
 };
 
