@@ -13,8 +13,6 @@
 
 namespace {
 
-using standin::CadOperation;
-using standin::CmmOperation;
 using standin::EntityKind;
 using view::CheckBox;
 using view::OptionButton;
@@ -83,18 +81,18 @@ void injectFaults(fuzz::Input& input, standin::testing::PressFixture& f, Machine
         const bool onCad = input.byte() % 2;
         const std::size_t afterCalls = input.below(24);
         const bool answer = input.byte() % 2;
-        const std::size_t op = input.below(onCad ? standin::operationCount<CadOperation>()
-                                                 : standin::operationCount<CmmOperation>());
+        const std::size_t op =
+            input.below(onCad ? cad::members::kMembers.size() : cmm::members::kMembers.size());
         if (onCad) {
-            const auto cadOp = static_cast<CadOperation>(op);
+            const automation::Member& cadOp = *cad::members::kMembers[op];
             answer ? f.cad->faults.answerOn(cadOp, input.value(), afterCalls)
                    : f.cad->faults.failOn(cadOp, afterCalls);
         } else {
-            const auto cmmOp = static_cast<CmmOperation>(op);
+            const automation::Member& cmmOp = *cmm::members::kMembers[op];
             const automation::Value value = answer ? input.value() : automation::Value();
             answer ? f.cmm->faults.answerOn(cmmOp, value, afterCalls)
                    : f.cmm->faults.failOn(cmmOp, afterCalls);
-            if (cmmOp == CmmOperation::MachineName) {
+            if (&cmmOp == &cmm::members::kMachineName) {
                 name.answer = answer ? std::optional(value) : std::nullopt;
             }
         }

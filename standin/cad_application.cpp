@@ -1,16 +1,18 @@
-#include "standin/cad_proxies.h"
+#include "standin/cad_application.h"
 
-namespace standin::cad_proxy {
+#include "standin/cad_document.h"
 
-void ApplicationProxy::setVisible(bool visible) {
-    enter(*state_, CadOperation::Visible);
+namespace standin {
+
+void CadApplication::setVisible(bool visible) {
+    enter(*state_, cad::members::kVisible);
     state_->visible = visible;
     if (visible && state_->onShown) state_->onShown();
 }
 
-cad::Value ApplicationProxy::activeDocument() {
-    if (auto answer = enter(*state_, CadOperation::ActiveDocument)) return *answer;
-    return std::make_shared<DocumentProxy>(state_);
+cad::Value CadApplication::activeDocument() {
+    if (auto answer = enter(*state_, cad::members::kActiveDocument)) return *answer;
+    return std::make_shared<CadDocument>(state_);
 }
 
-}  // namespace standin::cad_proxy
+}  // namespace standin

@@ -1,15 +1,18 @@
-#include "standin/cad_proxies.h"
+#include "standin/cad_document.h"
 
-namespace standin::cad_proxy {
+#include "standin/cad_groups.h"
+#include "standin/cad_model_space.h"
 
-cad::Value DocumentProxy::modelSpace() {
-    if (auto answer = enter(*state_, CadOperation::ModelSpace)) return *answer;
-    return std::make_shared<ModelSpaceProxy>(state_);
+namespace standin {
+
+cad::Value CadDocument::modelSpace() {
+    if (auto answer = enter(*state_, cad::members::kModelSpace)) return *answer;
+    return std::make_shared<CadModelSpace>(state_);
 }
 
-cad::Value DocumentProxy::groups() {
-    if (auto answer = enter(*state_, CadOperation::Groups)) return *answer;
-    return std::make_shared<GroupsProxy>(state_);
+cad::Value CadDocument::groups() {
+    if (auto answer = enter(*state_, cad::members::kGroups)) return *answer;
+    return std::make_shared<CadGroups>(state_);
 }
 
-}  // namespace standin::cad_proxy
+}  // namespace standin

@@ -1,26 +1,12 @@
+#include "standin/cad_entity.h"
+
 #include <cmath>
-#include <numbers>
 
 #include "points/program_failure.h"
-#include "standin/cad_proxies.h"
+#include "standin/cad_solid.h"
 
-namespace standin::cad_proxy {
+namespace standin {
 namespace {
-
-double ownVolume(const geometry::Shape& shape) {
-    struct Volume {
-        double operator()(const geometry::Sphere& s) const {
-            return 4.0 / 3.0 * std::numbers::pi * s.radius * s.radius * s.radius;
-        }
-        double operator()(const geometry::Box& b) const {
-            return (b.max[0] - b.min[0]) * (b.max[1] - b.min[1]) * (b.max[2] - b.min[2]);
-        }
-        double operator()(const geometry::Cylinder& c) const {
-            return std::numbers::pi * c.radius * c.radius * c.height;
-        }
-    };
-    return std::visit(Volume{}, shape);
-}
 
 bool isSolid(EntityKind kind) {
     return kind == EntityKind::Sphere || kind == EntityKind::Solid ||
@@ -29,38 +15,38 @@ bool isSolid(EntityKind kind) {
 
 }  // namespace
 
-DrawnEntity& EntityHandle::live() const {
+DrawnEntity& CadDrawingObject::live() const {
     if (entity_->discarded)
         throw points::ProgramFailure("the entity has been erased from the drawing");
     return *entity_;
 }
 
-void EntityHandle::discardEntity() {
-    enter(*state_, CadOperation::Discard);
+void CadDrawingObject::discardEntity() {
+    enter(*state_, cad::members::kDiscard);
     live().discarded = true;
     state_->drawing.notifyChanged();
 }
 
-void EntityHandle::setMarkCodeOfEntity(std::int32_t code) {
-    enter(*state_, CadOperation::MarkCode);
+void CadDrawingObject::setMarkCodeOfEntity(std::int32_t code) {
+    enter(*state_, cad::members::kMarkCode);
     live().markCode = code;
     state_->drawing.notifyChanged();
 }
 
-void EntityHandle::finishEntity() {
-    enter(*state_, CadOperation::Finish);
+void CadDrawingObject::finishEntity() {
+    enter(*state_, cad::members::kFinish);
     live().finished = true;
     state_->drawing.notifyChanged();
 }
 
-cad::Value EntityHandle::checkInterferenceOfEntity(const std::shared_ptr<cad::Entity>& other,
+cad::Value CadDrawingObject::checkInterferenceOfEntity(const std::shared_ptr<cad::Entity>& other,
                                                    bool createSolid) {
-    if (auto answer = enter(*state_, CadOperation::CheckInterference)) return *answer;
+    if (auto answer = enter(*state_, cad::members::kCheckInterference)) return *answer;
     const DrawnEntity& self = live();
     if (!isSolid(self.kind) || !self.shape)
         throw points::ProgramFailure("interference is checked on a solid only");
-    const auto* handle = dynamic_cast<const EntityHandle*>(other.get());
-    if (!handle || handle->state_ != state_)
+    const auto* handle = dynamic_cast<const CadDrawingObject*>(other.get());
+    if (!handle || handle->state() != state_)
         throw points::ProgramFailure(
             "interference is checked against an entity of this drawing only");
     const DrawnEntity& sphereEntity = handle->live();
@@ -77,26 +63,21 @@ cad::Value EntityHandle::checkInterferenceOfEntity(const std::shared_ptr<cad::En
     common.volume = geometry::intersectionVolume(*sphere, *self.shape);
     EntityPtr added = state_->drawing.add(std::move(common));
     state_->drawing.notifyChanged();
-    return std::make_shared<SolidProxy>(state_, added);
+    return std::make_shared<CadSolid>(state_, added);
 }
 
-cad::Value SolidProxy::measure() {
-    if (auto answer = enter(*state(), CadOperation::Measure)) return *answer;
-    const DrawnEntity& solid = live();
-    if (solid.kind == EntityKind::InterferenceSolid) return solid.volume;
-    if (!solid.shape) throw points::ProgramFailure("the solid has no volume to measure");
-    return ownVolume(*solid.shape);
-}
-
-cad::Value entityProxy(const State& state, const EntityPtr& entity) {
+cad::Value entityObject(const CadStatePtr& state, const EntityPtr& entity) {
     switch (entity->kind) {
         case EntityKind::Circle:
-            return std::make_shared<CircleProxy>(state, entity);
+            return std::make_shared<CadCircle>(state, entity);
         case EntityKind::Spline:
-            return std::make_shared<SplineProxy>(state, entity);
-        default:
-            return std::make_shared<SolidProxy>(state, entity);
+            return std::make_shared<CadSpline>(state, entity);
+        case EntityKind::Sphere:
+        case EntityKind::Solid:
+        case EntityKind::InterferenceSolid:
+            return std::make_shared<CadSolid>(state, entity);
     }
+    throw points::ProgramFailure("the drawing holds an entity of no kind it knows");
 }
 
-}  // namespace standin::cad_proxy
+}  // namespace standin

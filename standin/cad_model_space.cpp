@@ -1,9 +1,11 @@
+#include "standin/cad_model_space.h"
+
 #include <cmath>
 
 #include "points/program_failure.h"
-#include "standin/cad_proxies.h"
+#include "standin/cad_entity.h"
 
-namespace standin::cad_proxy {
+namespace standin {
 namespace {
 
 bool finite(const points::Point3& p) {
@@ -22,8 +24,8 @@ void checkMarker(const points::Point3& centre, double radius, const char* what) 
 
 }  // namespace
 
-cad::Value ModelSpaceProxy::addSphere(const points::Point3& centre, double radius) {
-    if (auto answer = enter(*state_, CadOperation::AddSphere)) return *answer;
+cad::Value CadModelSpace::addSphere(const points::Point3& centre, double radius) {
+    if (auto answer = enter(*state_, cad::members::kAddSphere)) return *answer;
     checkMarker(centre, radius, "sphere");
     DrawnEntity sphere;
     sphere.kind = EntityKind::Sphere;
@@ -33,8 +35,8 @@ cad::Value ModelSpaceProxy::addSphere(const points::Point3& centre, double radiu
     return add(std::move(sphere));
 }
 
-cad::Value ModelSpaceProxy::addCircle(const points::Point3& centre, double radius) {
-    if (auto answer = enter(*state_, CadOperation::AddCircle)) return *answer;
+cad::Value CadModelSpace::addCircle(const points::Point3& centre, double radius) {
+    if (auto answer = enter(*state_, cad::members::kAddCircle)) return *answer;
     checkMarker(centre, radius, "circle");
     DrawnEntity circle;
     circle.kind = EntityKind::Circle;
@@ -43,9 +45,9 @@ cad::Value ModelSpaceProxy::addCircle(const points::Point3& centre, double radiu
     return add(std::move(circle));
 }
 
-cad::Value ModelSpaceProxy::addSpline(const std::vector<double>& points,
+cad::Value CadModelSpace::addSpline(const std::vector<double>& points,
                                       const points::Point3& start, const points::Point3& end) {
-    if (auto answer = enter(*state_, CadOperation::AddSpline)) return *answer;
+    if (auto answer = enter(*state_, cad::members::kAddSpline)) return *answer;
     if (points.size() < 6 || points.size() % 3 != 0)
         throw points::ProgramFailure("the CAD application refused a spline point array of " +
                                      std::to_string(points.size()) + " values");
@@ -64,10 +66,10 @@ cad::Value ModelSpaceProxy::addSpline(const std::vector<double>& points,
     return add(std::move(spline));
 }
 
-cad::Value ModelSpaceProxy::add(DrawnEntity entity) {
+cad::Value CadModelSpace::add(DrawnEntity entity) {
     EntityPtr added = state_->drawing.add(std::move(entity));
     state_->drawing.notifyChanged();
-    return entityProxy(state_, added);
+    return entityObject(state_, added);
 }
 
-}  // namespace standin::cad_proxy
+}  // namespace standin

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <array>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cmm/api.h"
@@ -11,36 +9,10 @@
 #include "standin/faults.h"
 
 // The embedded stand-in of the measurement application: a machine, a probe and a part program
-// of commands with measured points, reached through the cmm/ interface.
+// of commands with measured points, reached through the cmm/ interface. Its objects, one per
+// interface of the application, ask the shared fault plan first, so that a test can make any
+// single call fail or answer something else.
 namespace standin {
-
-enum class CmmOperation {
-    Create,
-    Machine,
-    MachineName,
-    PartProgram,
-    OldBasic,
-    ProbeRadius,
-    Commands,
-    Count,
-    Item,
-    Id,
-    CommandById,
-    CommandValue,
-    FeatureData,
-    PointCount,
-    FeaturePoint,
-    ReadCoordinate,
-    WriteCoordinate,
-    End  // not an operation: the number of them
-};
-
-// Each operation's name, as a stand-in server's controls take it, in the enumeration's order.
-inline constexpr auto kCmmOperationNames = std::to_array<std::string_view>(
-    {"Create", "Machine", "MachineName", "PartProgram", "OldBasic", "ProbeRadius", "Commands",
-     "Count", "Item", "Id", "CommandById", "CommandValue", "FeatureData", "PointCount",
-     "FeaturePoint", "ReadCoordinate", "WriteCoordinate"});
-static_assert(kCmmOperationNames.size() == operationCount<CmmOperation>());
 
 struct PartCommand {
     std::string id;
@@ -53,8 +25,12 @@ struct CmmState {
     std::string machineName;
     double probeRadius = 0.0;
     std::vector<PartCommand> commands;  // a part program with no commands is allowed
-    FaultPlan<CmmOperation> faults;
+    FaultPlan faults;
 };
+using CmmStatePtr = std::shared_ptr<CmmState>;
+
+// The command at `index` of the part program; a command removed from it since fails the call.
+const PartCommand& commandAt(const CmmState& state, std::size_t index);
 
 // Creates the stand-in application over the shared state. Point objects are copies: writing a
 // coordinate changes the object only, not the part program.

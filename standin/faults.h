@@ -4,40 +4,37 @@
 #include <map>
 #include <optional>
 
+#include "automation/member.h"
 #include "automation/value.h"
 
 namespace standin {
 
-// The number of operations of an enumeration that ends in End.
-template <class Operation>
-constexpr std::size_t operationCount() {
-    return static_cast<std::size_t>(Operation::End);
-}
-
-// How a stand-in misbehaves for one operation, so that every failure the program handles can be
+// How a stand-in misbehaves for one member, so that every failure the program handles can be
 // provoked: refuse the call, or answer a value of the test's choosing (a wrong kind, an
-// overflowing count), after a number of calls that still succeed.
-template <class Operation>
+// overflowing count), after a number of calls that still succeed. Members are the rows of
+// cad::members and cmm::members.
 class FaultPlan {
   public:
-    void failOn(Operation op, std::size_t afterCalls = 0) { faults_[op] = {afterCalls, {}}; }
-    void answerOn(Operation op, automation::Value answer, std::size_t afterCalls = 0) {
-        faults_[op] = {afterCalls, std::move(answer)};
+    using Member = automation::Member;
+
+    void failOn(const Member& op, std::size_t afterCalls = 0) { faults_[&op] = {afterCalls, {}}; }
+    void answerOn(const Member& op, automation::Value answer, std::size_t afterCalls = 0) {
+        faults_[&op] = {afterCalls, std::move(answer)};
     }
     void clear() { faults_.clear(); }
 
     // Counts the call; throws ProgramFailure when it is to fail, returns the answer when one
     // replaces the real result.
-    std::optional<automation::Value> call(Operation op) {
-        const std::size_t made = calls_[op]++;
-        auto it = faults_.find(op);
+    std::optional<automation::Value> call(const Member& op) {
+        const std::size_t made = calls_[&op]++;
+        auto it = faults_.find(&op);
         if (it == faults_.end() || made < it->second.afterCalls) return std::nullopt;
         if (!it->second.answer) throw points::ProgramFailure("the stand-in refused the call");
         return it->second.answer;
     }
 
-    std::size_t calls(Operation op) const {
-        auto it = calls_.find(op);
+    std::size_t calls(const Member& op) const {
+        auto it = calls_.find(&op);
         return it == calls_.end() ? 0 : it->second;
     }
     std::size_t totalCalls() const {
@@ -52,8 +49,8 @@ class FaultPlan {
         std::size_t afterCalls = 0;
         std::optional<automation::Value> answer;
     };
-    std::map<Operation, Fault> faults_;
-    std::map<Operation, std::size_t> calls_;
+    std::map<const Member*, Fault> faults_;
+    std::map<const Member*, std::size_t> calls_;
 };
 
 }  // namespace standin

@@ -10,8 +10,6 @@
 
 namespace {
 
-using standin::CadOperation;
-using standin::CmmOperation;
 using standin::testing::PressFixture;
 
 struct Row {
@@ -26,13 +24,13 @@ struct Row {
 TEST(FailureCause, EachReportKeepsItsCauseAsTheStatusTipUntilTheMachineNameShowsAgain) {
     const std::vector<Row> rows = {
         {"the measurement link",
-         [](PressFixture& f) { f.cmm->faults.failOn(CmmOperation::Machine); },
+         [](PressFixture& f) { f.cmm->faults.failOn(cmm::members::kMachine); },
          "Can't Link to PC-DMIS",
          {},
          "Can't Link to PC-DMIS",
          "the stand-in refused the call"},
         {"a feature step, resumed",
-         [](PressFixture& f) { f.cmm->faults.failOn(CmmOperation::FeaturePoint, 1); },
+         [](PressFixture& f) { f.cmm->faults.failOn(cmm::members::kFeaturePoint, 1); },
          "Can't Get Feature ",
          {},
          "Can't Get Feature ",

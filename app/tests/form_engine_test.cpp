@@ -16,7 +16,6 @@
 
 namespace {
 
-using standin::CmmOperation;
 
 // A measurement stand-in with a machine, a probe and the given command IDs, and an empty window.
 struct StartUpFixture : ::testing::Test {
@@ -108,7 +107,7 @@ TEST_F(StartUpFixture, EmptyPartProgramGivesAnEmptyListAndNoMessage) {
     EXPECT_EQ(text1(), "1.000000");
     EXPECT_TRUE(form.features.empty());
     EXPECT_TRUE(form.messages.empty());
-    EXPECT_EQ(cmm->faults.calls(CmmOperation::Item), 0u);
+    EXPECT_EQ(cmm->faults.calls(cmm::members::kItem), 0u);
 }
 
 TEST_F(StartUpFixture, NoApplicationShowsTheLinkFailureAndWritesNothingElse) {
@@ -127,20 +126,20 @@ TEST_F(StartUpFixture, FailureAfterTheMachineNameReplacesItAndKeepsWhatWasWritte
 
     struct Row {
         const char* what;
-        CmmOperation op;
+        const automation::Member& op;
         std::size_t afterCalls;
         std::string text1;
         std::vector<std::string> features;
     };
     const std::vector<Row> rows = {
-        {"no machine 1", CmmOperation::Machine, 0, "", {}},
-        {"machine name refused", CmmOperation::MachineName, 0, "", {}},
-        {"no part program", CmmOperation::PartProgram, 0, "", {}},
-        {"probe radius refused", CmmOperation::ProbeRadius, 0, "", {}},
-        {"count refused", CmmOperation::Count, 0, "1.000000", {}},
-        {"third ID refused", CmmOperation::Id, 2, "1.000000", {"F1", "F2"}},
-        {"third item refused", CmmOperation::Item, 2, "1.000000", {"F1", "F2"}},
-        {"part program refused in the loop", CmmOperation::PartProgram, 3, "1.000000", {"F1"}},
+        {"no machine 1", cmm::members::kMachine, 0, "", {}},
+        {"machine name refused", cmm::members::kMachineName, 0, "", {}},
+        {"no part program", cmm::members::kPartProgram, 0, "", {}},
+        {"probe radius refused", cmm::members::kGetProbeRadius, 0, "", {}},
+        {"count refused", cmm::members::kCount, 0, "1.000000", {}},
+        {"third ID refused", cmm::members::kId, 2, "1.000000", {"F1", "F2"}},
+        {"third item refused", cmm::members::kItem, 2, "1.000000", {"F1", "F2"}},
+        {"part program refused in the loop", cmm::members::kPartProgram, 3, "1.000000", {"F1"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -159,18 +158,18 @@ TEST_F(StartUpFixture, ValuesThatCannotBeTakenAreLinkFailures) {
     program({"F1"});
     struct Row {
         const char* what;
-        CmmOperation op;
+        const automation::Member& op;
         automation::Value answer;
         std::string text1;
     };
     const std::vector<Row> rows = {
-        {"count above 32,767", CmmOperation::Count, automation::Value(std::int32_t{40000}),
+        {"count above 32,767", cmm::members::kCount, automation::Value(std::int32_t{40000}),
          "1.000000"},
-        {"non-numeric radius", CmmOperation::ProbeRadius, automation::Value("about half"), ""},
-        {"radius whose double overflows", CmmOperation::ProbeRadius,
+        {"non-numeric radius", cmm::members::kGetProbeRadius, automation::Value("about half"), ""},
+        {"radius whose double overflows", cmm::members::kGetProbeRadius,
          automation::Value(std::numeric_limits<double>::max()), ""},
-        {"machine that is not an object", CmmOperation::Machine, automation::Value("M1"), ""},
-        {"application that is not an object", CmmOperation::Create, automation::Value(), ""},
+        {"machine that is not an object", cmm::members::kMachine, automation::Value("M1"), ""},
+        {"application that is not an object", cmm::members::kCreate, automation::Value(), ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -197,16 +196,16 @@ TEST_F(StartUpFixture, EachCommandCostsFourFreshRequests) {
     program({"F1", "PLN1", "F2"});
     startUp();
     const auto& calls = cmm->faults;
-    EXPECT_EQ(calls.calls(CmmOperation::Create), 1u);
-    EXPECT_EQ(calls.calls(CmmOperation::Machine), 1u);
-    EXPECT_EQ(calls.calls(CmmOperation::MachineName), 1u);
-    EXPECT_EQ(calls.calls(CmmOperation::ProbeRadius), 1u);
-    EXPECT_EQ(calls.calls(CmmOperation::Count), 1u);
+    EXPECT_EQ(calls.calls(cmm::members::kCreate), 1u);
+    EXPECT_EQ(calls.calls(cmm::members::kMachine), 1u);
+    EXPECT_EQ(calls.calls(cmm::members::kMachineName), 1u);
+    EXPECT_EQ(calls.calls(cmm::members::kGetProbeRadius), 1u);
+    EXPECT_EQ(calls.calls(cmm::members::kCount), 1u);
     // One part program for the radius, one for the count, then one per command.
-    EXPECT_EQ(calls.calls(CmmOperation::PartProgram), 2u + 3u);
-    EXPECT_EQ(calls.calls(CmmOperation::Commands), 1u + 3u);
-    EXPECT_EQ(calls.calls(CmmOperation::Item), 3u);
-    EXPECT_EQ(calls.calls(CmmOperation::Id), 3u);
+    EXPECT_EQ(calls.calls(cmm::members::kPartProgram), 2u + 3u);
+    EXPECT_EQ(calls.calls(cmm::members::kCommands), 1u + 3u);
+    EXPECT_EQ(calls.calls(cmm::members::kItem), 3u);
+    EXPECT_EQ(calls.calls(cmm::members::kId), 3u);
 }
 
 TEST(StartUpDemo, DemoPartProgramLinksAndListsItsFeatures) {

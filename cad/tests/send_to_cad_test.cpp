@@ -8,7 +8,6 @@
 
 namespace {
 
-using standin::CadOperation;
 using standin::EntityKind;
 using standin::testing::PressFixture;
 using view::CheckBox;
@@ -84,8 +83,8 @@ TEST_F(SendToCadTest, CirclesKeepTheLastOneAndFetchModelSpacePerEntity) {
     f.engine.cadLink().lastCircle()->setMarkCode(7);
     EXPECT_EQ(circles[2]->markCode, 7);
     EXPECT_FALSE(circles[1]->markCode);
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::ModelSpace), 3u);
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::ActiveDocument), 1u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kModelSpace), 3u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kActiveDocument), 1u);
 }
 
 TEST_F(SendToCadTest, NoCadApplicationKeepsThePointList) {
@@ -126,7 +125,7 @@ TEST_F(SendToCadTest, ANonNumericProbeDiameterEndsThePressAfterTheAttach) {
         draw({"X=1 Y=1 Z=1"});
         EXPECT_EQ(f.form.label2, "Can't Link to AutoCAD") << text;
     }
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::Attach), 3u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kAttach), 3u);
     EXPECT_TRUE(f.cad->drawing.entities().empty());
 }
 
@@ -156,7 +155,7 @@ TEST_F(SendToCadTest, SplineGoesOutAfterTheMarkers) {
 TEST_F(SendToCadTest, SplineRequestGoesOutEvenWithNothingRead) {
     f.form.checks[CheckBox::Check4] = 1;
     f.press();  // nothing selected: the point array was never allocated
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::AddSpline), 1u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kAddSpline), 1u);
     EXPECT_EQ(f.form.label2, "Can't Link to AutoCAD");
 
     // A one-point feature's spline is refused too.
@@ -183,19 +182,19 @@ TEST_F(SendToCadTest, AThousandsOfPointsSplineIsDrawnWhole) {
 }
 
 TEST_F(SendToCadTest, EveryFailingOperationIsALinkFailure) {
-    for (CadOperation op :
-         {CadOperation::Visible, CadOperation::ActiveDocument, CadOperation::ModelSpace,
-          CadOperation::AddCircle, CadOperation::Finish}) {
-        SCOPED_TRACE(static_cast<int>(op));
+    for (const automation::Member* op :
+         {&cad::members::kVisible, &cad::members::kActiveDocument, &cad::members::kModelSpace,
+          &cad::members::kAddCircle, &cad::members::kFinish}) {
+        SCOPED_TRACE(op->name);
         f.cad->faults.clear();
-        f.cad->faults.failOn(op);
+        f.cad->faults.failOn(*op);
         f.form.label2 = "CMM-1";
         draw({"X=1 Y=1 Z=1"});
         EXPECT_EQ(f.form.label2, "Can't Link to AutoCAD");
     }
     // A result of the wrong kind fails as well.
     f.cad->faults.clear();
-    f.cad->faults.answerOn(CadOperation::AddCircle, "circle");
+    f.cad->faults.answerOn(cad::members::kAddCircle, "circle");
     f.form.label2 = "CMM-1";
     draw({"X=1 Y=1 Z=1"});
     EXPECT_EQ(f.form.label2, "Can't Link to AutoCAD");

@@ -5,7 +5,6 @@
 
 namespace {
 
-using standin::CadOperation;
 using standin::DrawnEntity;
 using standin::EntityKind;
 using standin::EntityPtr;
@@ -135,7 +134,7 @@ TEST_F(ToleranceCheckTest, AToleranceNotBelowTheRadiusMakesTheInnerSphereFail) {
 // Measure, then mark the outer sphere, then discard the solid: a refused call leaves what came
 // before it done and what comes after it undone.
 TEST_F(ToleranceCheckTest, AnOuterHitIsMeasuredMarkedThenDiscarded) {
-    f.cad->faults.failOn(CadOperation::Discard);
+    f.cad->faults.failOn(cad::members::kDiscard);
     check({"X=5 Y=5 Z=10.55"});
     EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));
     EXPECT_EQ(spheres(), (Spheres{{0.6, 3, false}}));
@@ -146,29 +145,29 @@ TEST_F(ToleranceCheckTest, AnOuterHitIsMeasuredMarkedThenDiscarded) {
     part = addBox(f.cad->drawing, {0, 0, 0}, {10, 10, 10});
     f.cad->drawing.defineGroup("PART", {part});
     f.cad->faults.clear();
-    f.cad->faults.failOn(CadOperation::MarkCode);
+    f.cad->faults.failOn(cad::members::kMarkCode);
     f.form.messages.clear();
     check({"X=5 Y=5 Z=10.55"});
     EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));
     EXPECT_EQ(spheres(), (Spheres{{0.6, -1, false}}));
     ASSERT_EQ(f.drawn(EntityKind::InterferenceSolid).size(), 1u);
     EXPECT_FALSE(f.drawn(EntityKind::InterferenceSolid)[0]->discarded);
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::Measure), 2u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kMeasure), 2u);
 }
 
 TEST_F(ToleranceCheckTest, AnyLaterFailureIsThePartCheckFailure) {
-    for (CadOperation op : {CadOperation::CheckInterference, CadOperation::Measure,
-                            CadOperation::Discard, CadOperation::MarkCode, CadOperation::Finish}) {
-        SCOPED_TRACE(static_cast<int>(op));
+    for (const automation::Member* op : {&cad::members::kCheckInterference, &cad::members::kMeasure,
+                            &cad::members::kDiscard, &cad::members::kMarkCode, &cad::members::kFinish}) {
+        SCOPED_TRACE(op->name);
         f.cad->faults.clear();
-        f.cad->faults.failOn(op);
+        f.cad->faults.failOn(*op);
         f.form.messages.clear();
         check({"X=5 Y=5 Z=10.55"});
         EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));
         EXPECT_EQ(f.form.label2, "CMM-1");
     }
     f.cad->faults.clear();
-    f.cad->faults.answerOn(CadOperation::Measure, "much");
+    f.cad->faults.answerOn(cad::members::kMeasure, "much");
     f.form.messages.clear();
     check({"X=5 Y=5 Z=10.55"});
     EXPECT_EQ(f.form.messages, (std::vector<std::string>{kPartCheckFailure}));

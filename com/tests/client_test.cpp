@@ -16,8 +16,6 @@ namespace {
 
 using ::com::BusyRetry;
 using ::com::Variant;
-using standin::CadOperation;
-using standin::CmmOperation;
 using standin::EntityKind;
 using ::testing::HasSubstr;
 using view::OptionButton;
@@ -35,7 +33,7 @@ class ClientTest : public ComPressFixture {
 };
 
 TEST_F(ClientTest, ObjectsThatDoNotAnswerToTheInterfaceAreFailures) {
-    f.cmm->faults.answerOn(CmmOperation::Machine, std::make_shared<automation::Object>());
+    f.cmm->faults.answerOn(cmm::members::kMachine, std::make_shared<automation::Object>());
     EXPECT_THAT(failureOf([&] { cmmApplication()->machine(1); }),
                 AllOf(HasSubstr("member 16"), HasSubstr("{72555404-EC03-11D1-94C4-0060084043B5}")));
     startUp();
@@ -45,7 +43,7 @@ TEST_F(ClientTest, ObjectsThatDoNotAnswerToTheInterfaceAreFailures) {
     auto embedded = automation::toObject<cad::Application>(f.cadConnector.attach());
     auto document = automation::toObject<cad::Document>(embedded->activeDocument());
     auto space = automation::toObject<cad::ModelSpace>(document->modelSpace());
-    f.cad->faults.answerOn(CadOperation::AddSphere, space->addCircle({0, 0, 0}, 1));
+    f.cad->faults.answerOn(cad::members::kAddSphere, space->addCircle({0, 0, 0}, 1));
     EXPECT_THAT(failureOf([&] {
                     modelSpace()->addSphere({0, 0, 0}, 1);
                 }),
@@ -53,7 +51,7 @@ TEST_F(ClientTest, ObjectsThatDoNotAnswerToTheInterfaceAreFailures) {
 
     f.cmm->faults.clear();
     f.cad->faults.clear();
-    f.cad->faults.answerOn(CadOperation::GroupItem, std::make_shared<automation::Object>());
+    f.cad->faults.answerOn(cad::members::kGroupsItem, std::make_shared<automation::Object>());
     f.form.choose(OptionButton::Option5);
     f.form.texts[view::TextBox::Text3] = "0.1";
     f.addFeature("F1", {{1, 2, 3}});
@@ -64,15 +62,15 @@ TEST_F(ClientTest, ObjectsThatDoNotAnswerToTheInterfaceAreFailures) {
 }
 
 TEST_F(ClientTest, RefusedCallsNameTheMemberAndCarryTheServersReason) {
-    f.cad->faults.failOn(CadOperation::AddCircle);
+    f.cad->faults.failOn(cad::members::kAddCircle);
     EXPECT_THAT(failureOf([&] {
                     modelSpace()->addCircle({0, 0, 0}, 1);
                 }),
                 AllOf(HasSubstr("AddCircle"), HasSubstr("refused")));
-    f.cad->faults.failOn(CadOperation::Finish);
+    f.cad->faults.failOn(cad::members::kFinish);
     auto sphere = automation::toObject<cad::Solid>(modelSpace()->addSphere({0, 0, 0}, 1));
     EXPECT_THAT(failureOf([&] { sphere->finish(); }), HasSubstr("Finish"));
-    f.cad->faults.failOn(CadOperation::Measure);
+    f.cad->faults.failOn(cad::members::kMeasure);
     EXPECT_THAT(failureOf([&] { sphere->measure(); }), HasSubstr("Measure"));
     // The stand-in refuses a radius of zero or less, as a CAD application does.
     EXPECT_THAT(failureOf([&] { modelSpace()->addSphere({0, 0, 0}, 0); }), HasSubstr("AddSphere"));
@@ -155,7 +153,7 @@ TEST_F(ClientTest, TheServerRejectsArgumentsOfTheWrongShape) {
     wide.push_back(Variant::int32(1));  // the machine number is declared 16-bit
     EXPECT_THAT(failureOf([&] { app.call(::com::cmm_members::kMachine, std::move(wide)); }),
                 HasSubstr("machine"));
-    EXPECT_EQ(f.cmm->faults.calls(CmmOperation::Machine), 0u);
+    EXPECT_EQ(f.cmm->faults.calls(cmm::members::kMachine), 0u);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class NullCoordinateTest : public comtest::ComPressFixture {
             p->addFeature("F1", {{1, 2, 3}, {4, 5, 6}});
             p->form.selectFeatures({0});
             p->form.choose(view::OptionButton::Option2);
-            p->cmm->faults.answerOn(standin::CmmOperation::ReadCoordinate,
+            p->cmm->faults.answerOn(cmm::members::kReadCoordinate,
                                     automation::Value(automation::Null{}), goodReads);
         }
         press();

@@ -6,8 +6,6 @@
 
 namespace {
 
-using standin::CadOperation;
-using standin::CmmOperation;
 using standin::testing::PressFixture;
 using view::CheckBox;
 
@@ -36,7 +34,7 @@ TEST_F(FeatureReaderTest, ReadsOnlySelectedItemsInListOrder) {
     ASSERT_TRUE(read());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=2 Y=0 Z=0", "X=5 Y=0 Z=0"}));
     EXPECT_EQ(f.form.label2, "CMM-1");
-    EXPECT_EQ(f.cmm->faults.calls(CmmOperation::CommandById), 2u);
+    EXPECT_EQ(f.cmm->faults.calls(cmm::members::kCommandById), 2u);
 }
 
 TEST_F(FeatureReaderTest, NothingSelectedEmptiesTheListAndStillDraws) {
@@ -44,9 +42,9 @@ TEST_F(FeatureReaderTest, NothingSelectedEmptiesTheListAndStillDraws) {
     f.engine.points().append("X=1 Y=2 Z=3");
     f.press();
     EXPECT_TRUE(f.lines().empty());
-    EXPECT_EQ(f.cmm->faults.calls(CmmOperation::CommandById), 0u);
+    EXPECT_EQ(f.cmm->faults.calls(cmm::members::kCommandById), 0u);
     EXPECT_EQ(f.form.label2, "CMM-1");
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::Attach), 1u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kAttach), 1u);
 }
 
 TEST_F(FeatureReaderTest, EmptyCommandValueIsSkippedSilently) {
@@ -89,14 +87,14 @@ TEST_F(FeatureReaderTest, LinkFailuresEndThePressBeforeTheListIsTouched) {
     f.press();
     EXPECT_EQ(f.form.label2, "Can't Link to PC-DMIS");
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1 Y=2 Z=3"}));
-    EXPECT_EQ(f.cad->faults.calls(CadOperation::Attach), 0u);
+    EXPECT_EQ(f.cad->faults.calls(cad::members::kAttach), 0u);
 
     // A failing machine 1 keeps the new application and the previous machine object.
     f.cmm->installed = true;
     ASSERT_TRUE(read());
     auto machine = f.engine.cmmLink().machine();
     auto application = f.engine.cmmLink().application();
-    f.cmm->faults.failOn(CmmOperation::Machine);
+    f.cmm->faults.failOn(cmm::members::kMachine);
     EXPECT_FALSE(read());
     EXPECT_EQ(f.form.label2, "Can't Link to PC-DMIS");
     EXPECT_EQ(f.engine.cmmLink().machine(), machine);
@@ -108,12 +106,12 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
     f.addFeature("F2", row(3));
     f.form.selectFeatures({0, 1});
 
-    for (CmmOperation op :
-         {CmmOperation::CommandValue, CmmOperation::FeatureData, CmmOperation::PointCount}) {
-        SCOPED_TRACE(static_cast<int>(op));
+    for (const automation::Member* op :
+         {&cmm::members::kCommandValue, &cmm::members::kFeatureData, &cmm::members::kPointCount}) {
+        SCOPED_TRACE(op->name);
         f.cmm->faults.clear();
         f.cmm->faults.resetCalls();
-        f.cmm->faults.failOn(op, 1);  // the second feature's call fails
+        f.cmm->faults.failOn(*op, 1);  // the second feature's call fails
         f.form.label2.clear();
         read();
         EXPECT_EQ(f.lines().size(), 2u);
@@ -123,7 +121,7 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
     // A point count beyond 16 bits skips the feature, nothing of it is listed.
     f.cmm->faults.clear();
     f.cmm->faults.resetCalls();
-    f.cmm->faults.answerOn(CmmOperation::PointCount, std::int32_t{40000});
+    f.cmm->faults.answerOn(cmm::members::kPointCount, std::int32_t{40000});
     read();
     EXPECT_TRUE(f.lines().empty());
     EXPECT_EQ(f.form.label2, kFeatureMessage);
@@ -131,17 +129,17 @@ TEST_F(FeatureReaderTest, FailuresSkipTheItemAndGoOn) {
     // Without a command collection every selected feature is skipped with the message.
     f.cmm->faults.clear();
     f.cmm->faults.resetCalls();
-    f.cmm->faults.failOn(CmmOperation::Commands);
+    f.cmm->faults.failOn(cmm::members::kCommands);
     read();
     EXPECT_TRUE(f.lines().empty());
     EXPECT_EQ(f.form.label2, kFeatureMessage);
-    EXPECT_EQ(f.cmm->faults.calls(CmmOperation::CommandById), 0u);
+    EXPECT_EQ(f.cmm->faults.calls(cmm::members::kCommandById), 0u);
 }
 
 TEST_F(FeatureReaderTest, AFailingPointIsLeftOutAndTheNextOneRead) {
     f.addFeature("F1", row(3));
     f.form.selectFeatures({0});
-    f.cmm->faults.answerOn(CmmOperation::FeaturePoint, automation::Value{}, 1);  // no point object
+    f.cmm->faults.answerOn(cmm::members::kFeaturePoint, automation::Value{}, 1);  // no point object
     read();
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1 Y=2 Z=0"}));
     EXPECT_EQ(f.form.label2, kFeatureMessage);

@@ -5,7 +5,6 @@
 
 namespace {
 
-using standin::CmmOperation;
 using standin::testing::PressFixture;
 using view::CheckBox;
 using view::OptionButton;
@@ -96,7 +95,7 @@ TEST_F(PointAdjusterTest, AFailingStepIsDroppedAloneAndThePointStillListed) {
 
     // A point object that refuses writes keeps its values; the line is still written.
     f.form.texts[TextBox::Text6] = "1";
-    f.cmm->faults.failOn(CmmOperation::WriteCoordinate);
+    f.cmm->faults.failOn(cmm::members::kWriteCoordinate);
     plot::readFeatures(f.form, f.engine.cmmLink(), f.engine.points());
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"X=1.7E+308 Y=0 Z=0"}));
 }

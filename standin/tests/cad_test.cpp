@@ -54,7 +54,7 @@ TEST_F(CadStandIn, AttachesOnlyWhileRunningAndShowsWhenMadeVisible) {
     EXPECT_THROW(connector.attach(), ProgramFailure);
     // An application object held from before it went away no longer answers.
     EXPECT_THROW(app->activeDocument(), ProgramFailure);
-    EXPECT_EQ(state->faults.calls(CadOperation::Attach), 2u);
+    EXPECT_EQ(state->faults.calls(cad::members::kAttach), 2u);
 }
 
 TEST_F(CadStandIn, RefusesWhatACadApplicationRefuses) {
@@ -176,36 +176,36 @@ TEST_F(CadStandIn, TheDemoGroupPartStartsWithTheBlock) {
 
 TEST_F(CadStandIn, FaultsRefuseOrAnswerAndEveryCallIsCounted) {
     auto space = modelSpace();
-    state->faults.failOn(CadOperation::AddSphere, 1);
+    state->faults.failOn(cad::members::kAddSphere, 1);
     EXPECT_NO_THROW(space->addSphere({0, 0, 0}, 1));
     EXPECT_THROW(space->addSphere({0, 0, 0}, 1), ProgramFailure);
     EXPECT_EQ(state->drawing.entitiesOf(EntityKind::Sphere).size(), 1u);
 
-    state->faults.answerOn(CadOperation::Measure, cad::Value("abc"));
+    state->faults.answerOn(cad::members::kMeasure, cad::Value("abc"));
     space->addCircle({0, 0, 0}, 1);
     auto s = toObject<cad::Solid>(part()->entityAt(0));
     const auto answer = s->measure();
     EXPECT_EQ(std::get<std::string>(answer.storage()), "abc");
 
-    state->faults.answerOn(CadOperation::ModelSpace, cad::Value(std::int32_t{7}));
+    state->faults.answerOn(cad::members::kModelSpace, cad::Value(std::int32_t{7}));
     EXPECT_THROW(toObject<cad::ModelSpace>(document()->modelSpace()), ProgramFailure);
 
     // A planned answer for an operation that returns nothing is ignored; a failure is not.
-    state->faults.answerOn(CadOperation::Finish, cad::Value(true));
+    state->faults.answerOn(cad::members::kFinish, cad::Value(true));
     EXPECT_NO_THROW(s->finish());
-    state->faults.failOn(CadOperation::MarkCode);
+    state->faults.failOn(cad::members::kMarkCode);
     EXPECT_THROW(s->setMarkCode(1), ProgramFailure);
-    state->faults.failOn(CadOperation::Attach);
+    state->faults.failOn(cad::members::kAttach);
     EXPECT_THROW(connector.attach(), ProgramFailure);
 
-    EXPECT_EQ(state->faults.calls(CadOperation::AddSphere), 2u);
-    EXPECT_EQ(state->faults.calls(CadOperation::AddCircle), 1u);
-    EXPECT_EQ(state->faults.calls(CadOperation::Measure), 1u);
-    EXPECT_EQ(state->faults.calls(CadOperation::MarkCode), 1u);
-    EXPECT_EQ(state->faults.calls(CadOperation::Finish), 1u);
-    EXPECT_EQ(state->faults.calls(CadOperation::ModelSpace), 2u);
-    EXPECT_EQ(state->faults.calls(CadOperation::ActiveDocument), 3u);
-    EXPECT_EQ(state->faults.calls(CadOperation::Attach), 4u);
+    EXPECT_EQ(state->faults.calls(cad::members::kAddSphere), 2u);
+    EXPECT_EQ(state->faults.calls(cad::members::kAddCircle), 1u);
+    EXPECT_EQ(state->faults.calls(cad::members::kMeasure), 1u);
+    EXPECT_EQ(state->faults.calls(cad::members::kMarkCode), 1u);
+    EXPECT_EQ(state->faults.calls(cad::members::kFinish), 1u);
+    EXPECT_EQ(state->faults.calls(cad::members::kModelSpace), 2u);
+    EXPECT_EQ(state->faults.calls(cad::members::kActiveDocument), 3u);
+    EXPECT_EQ(state->faults.calls(cad::members::kAttach), 4u);
 }
 
 }  // namespace

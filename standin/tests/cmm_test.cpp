@@ -15,7 +15,6 @@
 namespace {
 
 using automation::toObject;
-using standin::CmmOperation;
 
 const points::NumberLocale kDot{'.'};
 
@@ -124,36 +123,36 @@ TEST_F(CmmStandIn, NotInstalledOrRemovedCommandsFail) {
 TEST_F(CmmStandIn, FaultsAnswersAndCallCounts) {
     auto& faults = state->faults;
     auto app = application();
-    faults.failOn(CmmOperation::Machine);
+    faults.failOn(cmm::members::kMachine);
     EXPECT_THROW(app->machine(1), points::ProgramFailure);
 
     // A count too large for the program's 16-bit lists, answered instead of the real one.
-    faults.answerOn(CmmOperation::Count, std::int32_t{40000});
+    faults.answerOn(cmm::members::kCount, std::int32_t{40000});
     EXPECT_THROW(automation::toInt16(commands()->count(), kDot), points::ProgramFailure);
 
     // A wrong kind of answer: text where an object is expected.
-    faults.answerOn(CmmOperation::PartProgram, "not a part program");
+    faults.answerOn(cmm::members::kPartProgram, "not a part program");
     EXPECT_THROW(toObject<cmm::PartProgram>(app->partProgram()), points::ProgramFailure);
 
     // Failing only after two good calls.
     faults.clear();
-    faults.failOn(CmmOperation::ReadCoordinate, 2);
+    faults.failOn(cmm::members::kReadCoordinate, 2);
     auto point = toObject<cmm::PointObject>(featureData("F1")->featurePoint(1, 12, 3, 13, "", 0));
     EXPECT_NO_THROW(point->coordinate(cmm::Axis::X));
     EXPECT_NO_THROW(point->coordinate(cmm::Axis::Y));
     EXPECT_THROW(point->coordinate(cmm::Axis::Z), points::ProgramFailure);
 
     // A failed write leaves the point as it was; an answered one is swallowed.
-    faults.failOn(CmmOperation::WriteCoordinate);
+    faults.failOn(cmm::members::kWriteCoordinate);
     EXPECT_THROW(point->setCoordinate(cmm::Axis::X, 9.0), points::ProgramFailure);
-    faults.answerOn(CmmOperation::WriteCoordinate, automation::Value());
+    faults.answerOn(cmm::members::kWriteCoordinate, automation::Value());
     point->setCoordinate(cmm::Axis::X, 9.0);
     faults.clear();
     EXPECT_EQ(automation::toDouble(point->coordinate(cmm::Axis::X), kDot), 1.0);
 
-    faults.failOn(CmmOperation::Create);
+    faults.failOn(cmm::members::kCreate);
     EXPECT_THROW(connector.create(), points::ProgramFailure);
-    faults.answerOn(CmmOperation::ProbeRadius, "abc");
+    faults.answerOn(cmm::members::kGetProbeRadius, "abc");
     EXPECT_THROW(
         automation::toDouble(
             toObject<cmm::OldBasic>(toObject<cmm::PartProgram>(app->partProgram())->oldBasic())
@@ -161,12 +160,12 @@ TEST_F(CmmStandIn, FaultsAnswersAndCallCounts) {
             kDot),
         points::ProgramFailure);
 
-    EXPECT_EQ(faults.calls(CmmOperation::Create), 4u);
-    EXPECT_EQ(faults.calls(CmmOperation::Machine), 1u);
-    EXPECT_EQ(faults.calls(CmmOperation::CommandById), 1u);
-    EXPECT_EQ(faults.calls(CmmOperation::ReadCoordinate), 4u);
-    EXPECT_EQ(faults.calls(CmmOperation::WriteCoordinate), 2u);
-    EXPECT_EQ(faults.calls(CmmOperation::ProbeRadius), 1u);
+    EXPECT_EQ(faults.calls(cmm::members::kCreate), 4u);
+    EXPECT_EQ(faults.calls(cmm::members::kMachine), 1u);
+    EXPECT_EQ(faults.calls(cmm::members::kCommandById), 1u);
+    EXPECT_EQ(faults.calls(cmm::members::kReadCoordinate), 4u);
+    EXPECT_EQ(faults.calls(cmm::members::kWriteCoordinate), 2u);
+    EXPECT_EQ(faults.calls(cmm::members::kGetProbeRadius), 1u);
 }
 
 // The rule by which the program lists a feature: capital F, then nothing or a character

@@ -26,7 +26,6 @@
 #include "standin/cad.h"
 #include "standin/cmm.h"
 
-using standin::CadOperation;
 
 // Drives the real window over the stand-ins: a machine "GLOBAL-7107" with a probe of radius 0.5,
 // the part program F1, FA, F, f2, PLN1, F10 and an empty running drawing.
@@ -462,7 +461,7 @@ class Form1Test : public QObject {
         QTest::keyClick(form_->windowHandle(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form_->control("Command2"));
         QTest::keyClick(form_->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(cad_->faults.calls(CadOperation::Attach), std::size_t{1});
+        QCOMPARE(cad_->faults.calls(cad::members::kAttach), std::size_t{1});
         QVERIFY(form_->isVisible());
     }
 
@@ -604,12 +603,12 @@ class Form1Test : public QObject {
         QTest::mouseClick(send, Qt::LeftButton);
         cad_->onShown = nullptr;
         QCoreApplication::processEvents();
-        QCOMPARE(cad_->faults.calls(CadOperation::Attach), std::size_t{1});
+        QCOMPARE(cad_->faults.calls(cad::members::kAttach), std::size_t{1});
         QCOMPARE(cad_->drawing.entitiesOf(standin::EntityKind::Circle).size(), std::size_t{2});
         QVERIFY(!spline->isChecked());
 
         QTest::mouseClick(send, Qt::LeftButton);
-        QCOMPARE(cad_->faults.calls(CadOperation::Attach), std::size_t{2});  // still usable
+        QCOMPARE(cad_->faults.calls(cad::members::kAttach), std::size_t{2});  // still usable
         QCOMPARE(cad_->drawing.entitiesOf(standin::EntityKind::Circle).size(), std::size_t{4});
     }
 };

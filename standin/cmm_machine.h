@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+#include "standin/cmm.h"
+
+namespace standin {
+
+class CmmMachine : public cmm::Machine {
+  public:
+    explicit CmmMachine(CmmStatePtr state);
+    cmm::Value name() override;
+
+  private:
+    CmmStatePtr state_;
+};
+
+}  // namespace standin
