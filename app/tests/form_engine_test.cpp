@@ -12,7 +12,7 @@
 #include "standin/cad.h"
 #include "standin/cmm.h"
 #include "standin/testing/press_fixture.h"
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 
 namespace {
 

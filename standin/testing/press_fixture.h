@@ -7,7 +7,7 @@
 #include "app/form_engine.h"
 #include "standin/cad.h"
 #include "standin/cmm.h"
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 
 namespace standin::testing {
 

@@ -23,7 +23,7 @@
 #include "standin/drawing_text.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 
 namespace servertest {
 namespace {

@@ -18,7 +18,7 @@
 #include "com/hresult_failure.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 #include "windows/wide_text.h"
 
 namespace servertest {

@@ -21,7 +21,7 @@
 #include "standin/com/cmm_server.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 
 namespace {
 

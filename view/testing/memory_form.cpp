@@ -1,4 +1,4 @@
-#include "view/memory_form.h"
+#include "view/testing/memory_form.h"
 
 namespace view {
 
