@@ -40,7 +40,10 @@ inline constexpr std::array kInterfaces{&kApplicationInterface, &kMachineInterfa
                                         &kFeatureDataInterface, &kPointObjectInterface};
 
 // The application, created from its ProgID, and its machine.
-inline constexpr Member kCreate{.name = "Create", .reach = Reach::Connect, .result = Kind::Object};
+inline constexpr Member kCreate{.name = "Create",
+                                .reach = Reach::Connect,
+                                .result = Kind::Object,
+                                .resultFace = &kApplicationInterface};
 inline constexpr Member kMachine{.name = "Machine",
                                  .reach = Reach::ById,
                                  .face = &kApplicationInterface,

@@ -3,7 +3,7 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include "com/outside_application.h"
+#include "com/members.h"
 
 namespace com {
 

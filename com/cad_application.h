@@ -7,12 +7,9 @@ namespace com {
 class CadApplication : public cad::Application, public ComObject {
   public:
     using ComObject::ComObject;
-    void setVisible(bool visible) override {
-        dispatch().put(cad_members::kVisible, Variant::boolean(visible));
-    }
+    void setVisible(bool visible) override { invoke<cad::members::kVisible>(*this, visible); }
     automation::Value activeDocument() override {
-        return objectResult<CadDocument>(dispatch().get(cad_members::kActiveDocument), nullptr,
-                                         labelOf(cad_members::kActiveDocument), link());
+        return objectCall<CadDocument, cad::members::kActiveDocument>(*this);
     }
 };
 

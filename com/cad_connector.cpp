@@ -9,11 +9,11 @@
 namespace com {
 
 cad::Value CadConnector::attach() {
-    const std::string member = std::string("attach \"") + cad_members::kProgId + "\"";
+    const std::string member = std::string("attach \"") + cad::members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(cad_members::kProgId).c_str(), &clsid), member);
+    check(CLSIDFromProgID(win::toWide(cad::members::kProgId).c_str(), &clsid), member);
     auto link =
-        std::make_shared<Link>(&cad_members::kApplication);  // a new link at every attachment
+        std::make_shared<Link>(&cad::members::kApplication);  // a new link at every attachment
     ComPtr<IUnknown> running;
     const HRESULT found = BusyRetry::run(
         link.get(), nullptr, [&] { return GetActiveObject(clsid, nullptr, running.receive()); });

@@ -9,12 +9,10 @@ class CadDocument : public cad::Document, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value modelSpace() override {
-        return objectResult<CadModelSpace>(dispatch().get(cad_members::kModelSpace), nullptr,
-                                           labelOf(cad_members::kModelSpace), link());
+        return objectCall<CadModelSpace, cad::members::kModelSpace>(*this);
     }
     automation::Value groups() override {
-        return objectResult<CadGroups>(dispatch().get(cad_members::kGroups), nullptr,
-                                       labelOf(cad_members::kGroups), link());
+        return objectCall<CadGroups, cad::members::kGroups>(*this);
     }
 };
 

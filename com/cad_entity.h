@@ -3,15 +3,11 @@
 #include <memory>
 
 #include "cad/api.h"
-#include "com/cad_members.h"
-#include "com/com_object.h"
-#include "com/direct_call.h"
+#include "com/member_call.h"
 
 namespace com {
 
-// CheckInterference by name on the reference entity: the interference solid, or nothing.
-automation::Value checkInterference(const ComObject& entity,
-                                    const std::shared_ptr<cad::Entity>& other, bool createSolid);
+class CadSolid;
 
 // A drawing entity of the CAD application. Discard, MarkCode and Finish are direct members of
 // the object and entity interfaces; the kinds (solid, circle, spline) derive from them, so they
@@ -20,15 +16,20 @@ template <class Kind>
 class CadEntity : public Kind, public ComObject {
   public:
     using ComObject::ComObject;
-    void discard() override { callDirect(*this, cad_members::kDiscard); }
-    void setMarkCode(std::int32_t code) override {
-        callDirect(*this, cad_members::kMarkCode, static_cast<LONG>(code));
-    }
-    void finish() override { callDirect(*this, cad_members::kFinish); }
+    void discard() override { invoke<cad::members::kDiscard>(*this); }
+    void setMarkCode(std::int32_t code) override { invoke<cad::members::kMarkCode>(*this, code); }
+    void finish() override { invoke<cad::members::kFinish>(*this); }
     automation::Value checkInterference(const std::shared_ptr<cad::Entity>& other,
                                         bool createSolid) override {
-        return com::checkInterference(*this, other, createSolid);
+        return objectCall<CadSolid, cad::members::kCheckInterference>(*this, other, createSolid);
     }
+};
+
+// A solid answers Measure as well; kept beside the entity, whose CheckInterference answers one.
+class CadSolid : public CadEntity<cad::Solid> {
+  public:
+    using CadEntity::CadEntity;
+    automation::Value measure() override { return valueCall<cad::members::kMeasure>(*this); }
 };
 
 }  // namespace com

@@ -9,15 +9,10 @@ class CmmApplication : public cmm::Application, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value machine(std::int16_t number) override {
-        std::vector<Variant> args;
-        args.push_back(Variant::int16(number));
-        return objectResult<CmmMachine>(dispatch().call(cmm_members::kMachine, std::move(args)),
-                                        &cmm_members::kMachineInterface,
-                                        labelOf(cmm_members::kMachine), link());
+        return objectCall<CmmMachine, cmm::members::kMachine>(*this, number);
     }
     automation::Value partProgram() override {
-        return objectResult<CmmPartProgram>(dispatch().get(cmm_members::kPartProgram), nullptr,
-                                            labelOf(cmm_members::kPartProgram), link());
+        return objectCall<CmmPartProgram, cmm::members::kPartProgram>(*this);
     }
 };
 

@@ -7,14 +7,10 @@ namespace com {
 class CmmCommand : public cmm::Command, public ComObject {
   public:
     using ComObject::ComObject;
-    automation::Value id() override { return toValue(dispatch().get(cmm_members::kId)); }
-    automation::Value value() override {
-        return toValue(dispatch().get(cmm_members::kCommandValue));
-    }
+    automation::Value id() override { return valueCall<cmm::members::kId>(*this); }
+    automation::Value value() override { return valueCall<cmm::members::kCommandValue>(*this); }
     automation::Value featureData() override {
-        return objectResult<CmmFeatureData>(dispatch().get(cmm_members::kFeatureData),
-                                            &cmm_members::kFeatureDataInterface,
-                                            labelOf(cmm_members::kFeatureData), link());
+        return objectCall<CmmFeatureData, cmm::members::kFeatureData>(*this);
     }
 };
 

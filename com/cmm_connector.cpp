@@ -8,17 +8,17 @@
 namespace com {
 
 cmm::Value CmmConnector::create() {
-    const std::string member = std::string("create \"") + cmm_members::kProgId + "\"";
+    const std::string member = std::string("create \"") + cmm::members::kProgId + "\"";
     CLSID clsid{};
-    check(CLSIDFromProgID(win::toWide(cmm_members::kProgId).c_str(), &clsid), member);
-    auto link = std::make_shared<Link>(&cmm_members::kApplication);  // a new link at every creation
+    check(CLSIDFromProgID(win::toWide(cmm::members::kProgId).c_str(), &clsid), member);
+    auto link = std::make_shared<Link>(&cmm::members::kApplication);  // a new link at every creation
     ComPtr<IDispatch> object;
     const HRESULT created = BusyRetry::run(link.get(), nullptr, [&] {
         return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.receiveVoid());
     });
     if (FAILED(created)) fail(created, member, {}, activationHint(created, clsid));
     return objectResult<CmmApplication>(Variant::dispatch(object.get()),
-                                        &cmm_members::kApplicationInterface, member, link);
+                                        cmm::members::kCreate.resultFace, member, link);
 }
 
 }  // namespace com

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "cmm/api.h"
-#include "com/cmm_members.h"
-#include "com/com_object.h"
-#include "com/result.h"
+#include "com/member_call.h"
 
 namespace com {
 
@@ -11,7 +9,7 @@ class CmmOldBasic : public cmm::OldBasic, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value getProbeRadius() override {
-        return toValue(dispatch().call(cmm_members::kGetProbeRadius));
+        return valueCall<cmm::members::kGetProbeRadius>(*this);
     }
 };
 

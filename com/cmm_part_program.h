@@ -10,13 +10,10 @@ class CmmPartProgram : public cmm::PartProgram, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value oldBasic() override {
-        return objectResult<CmmOldBasic>(dispatch().get(cmm_members::kOldBasic), nullptr,
-                                         labelOf(cmm_members::kOldBasic), link());
+        return objectCall<CmmOldBasic, cmm::members::kOldBasic>(*this);
     }
     automation::Value commands() override {
-        return objectResult<CmmCommandCollection>(dispatch().get(cmm_members::kCommands),
-                                                  &cmm_members::kCommandsInterface,
-                                                  labelOf(cmm_members::kCommands), link());
+        return objectCall<CmmCommandCollection, cmm::members::kCommands>(*this);
     }
 };
 

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "cmm/api.h"
-#include "com/cmm_members.h"
-#include "com/com_object.h"
-#include "com/result.h"
+#include "com/member_call.h"
 
 namespace com {
 
@@ -11,10 +9,10 @@ class CmmPointObject : public cmm::PointObject, public ComObject {
   public:
     using ComObject::ComObject;
     automation::Value coordinate(cmm::Axis axis) override {
-        return toValue(dispatch().get(cmm_members::coordinate(axis)));
+        return valueCall<cmm::members::kReadCoordinate>(*this, axis);
     }
     void setCoordinate(cmm::Axis axis, double value) override {
-        dispatch().put(cmm_members::coordinate(axis), Variant::real(value));
+        invoke<cmm::members::kWriteCoordinate>(*this, axis, value);
     }
 };
 

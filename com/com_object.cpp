@@ -14,7 +14,7 @@ ComObject::~ComObject() {
 }
 
 void ComObject::checkAs(const Interface& kind, const std::string& member) {
-    checked_ = query(kind.iid, member, "the result");
+    checked_ = query(iidOf(kind), member, "the result");
     kind_ = &kind;
 }
 
@@ -22,7 +22,7 @@ IUnknown* ComObject::face(const Member& member) const {
     const std::string name(member.name);
     if (!object_) throw points::ProgramFailure(name + " failed: no object");
     if (checked_ && kind_->holdsMembersOf(*member.face)) return checked_.get();
-    const IID& iid = member.face->iid;
+    const IID iid = iidOf(*member.face);
     for (const auto& [known, face] : asked_)
         if (known == iid) return face.get();
     asked_.emplace_back(iid, query(iid, name, "the object"));

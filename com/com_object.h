@@ -7,7 +7,7 @@
 
 #include "com/dispatch.h"
 #include "com/member_ids.h"
-#include "com/member_table.h"
+#include "com/members.h"
 
 namespace com {
 

@@ -57,18 +57,15 @@ void Dispatch::putByName(const std::string& name, Variant value) const {
     put(idOf(name), name, std::move(value));
 }
 
-Variant Dispatch::call(const Member& member, std::vector<Variant> args) const {
-    return call(idOf(member), labelOf(member), std::move(args));
-}
-
-Variant Dispatch::get(const Member& member) const { return get(idOf(member), labelOf(member)); }
-
-void Dispatch::put(const Member& member, Variant value) const {
-    put(idOf(member), labelOf(member), std::move(value));
-}
-
-DISPID Dispatch::idOf(const Member& member) const {
-    return member.reach == Reach::ByName ? idOf(std::string(member.name)) : member.id;
+Variant Dispatch::call(const Member& member, std::vector<Variant> args, int offset) const {
+    const DISPID id =
+        member.reach == Reach::ByName ? idOf(std::string(member.name)) : member.id + offset;
+    const std::string label = labelOf(member, id);
+    if (member.access == Access::Put) {
+        invoke(id, DISPATCH_PROPERTYPUT, label, args);
+        return {};
+    }
+    return invoke(id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, label, args);
 }
 
 DISPID Dispatch::idOf(const std::string& name) const {

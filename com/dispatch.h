@@ -9,7 +9,7 @@
 
 #include "com/com_ptr.h"
 #include "com/member_ids.h"
-#include "com/member_table.h"
+#include "com/members.h"
 #include "com/variant.h"
 
 namespace com {
@@ -42,15 +42,13 @@ class Dispatch {
     Variant getByName(const std::string& name) const;
     void putByName(const std::string& name, Variant value) const;
 
-    // By a member table's row: by name or by dispatch identifier, as the row says.
-    Variant call(const Member& member, std::vector<Variant> args = {}) const;
-    Variant get(const Member& member) const;
-    void put(const Member& member, Variant value) const;
+    // By a member row: by name or by dispatch identifier, as a method, property get or property
+    // put, as the row says. `offset` picks one of consecutive identifiers (a coordinate's axis).
+    Variant call(const Member& member, std::vector<Variant> args = {}, int offset = 0) const;
 
     DISPID idOf(const std::string& name) const;
 
   private:
-    DISPID idOf(const Member& member) const;
     Variant invoke(DISPID id, WORD flags, const std::string& member,
                    std::vector<Variant>& args) const;
 

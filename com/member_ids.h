@@ -9,7 +9,7 @@
 #include <string>
 #include <typeindex>
 
-#include "com/outside_application.h"
+#include "com/members.h"
 
 namespace com {
 

@@ -8,7 +8,7 @@
 
 #include "com/application_window.h"
 #include "com/busy_dialog.h"
-#include "com/outside_application.h"
+#include "com/members.h"
 #include "com/outside_call.h"
 
 namespace com {

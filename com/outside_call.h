@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "com/member_ids.h"
-#include "com/outside_application.h"
+#include "com/members.h"
 #include "windows/topmost_aside.h"
 
 namespace com {

@@ -9,8 +9,8 @@
 
 #include "com/busy_dialog.h"
 #include "com/busy_retry.h"
-#include "com/cad_members.h"
-#include "com/cmm_members.h"
+#include "cad/api.h"
+#include "cmm/api.h"
 #include "com/message_filter.h"
 #include "windows/wide_text.h"
 
@@ -141,7 +141,7 @@ TEST_F(BusyHandlingTest, TheFilterDecidesEachQuestionAsTheOperatorWould) {
                 switchedTo.emplace_back(application.name);
             };
             MessageFilter filter(answers);
-            ::com::Link link(&::com::cad_members::kApplication);
+            ::com::Link link(&cad::members::kApplication);
             OutsideCall call(&link);
             if (row.input) PostMessageW(window.handle, row.input, VK_RETURN, 1);
 
@@ -175,7 +175,7 @@ TEST_F(BusyHandlingTest, AnAnsweredDialogComesAgainOnlyAWholeBoundLater) {
         return BusyAnswer::Retry;
     };
     MessageFilter filter(answers);
-    ::com::Link link(&::com::cmm_members::kApplication);
+    ::com::Link link(&cmm::members::kApplication);
     OutsideCall call(&link);
 
     EXPECT_EQ(filter.RetryRejectedCall(nullptr, 10'000, SERVERCALL_RETRYLATER), kPoll);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "com/cad_application.h"
-#include "com/cmm_members.h"
+#include "cmm/api.h"
 #include "com/message_filter.h"
 #include "com/safe_array.h"
 #include "com/tests/com_press_fixture.h"
@@ -151,7 +151,7 @@ TEST_F(ClientTest, TheServerRejectsArgumentsOfTheWrongShape) {
     const auto& app = dynamic_cast<::com::ComObject&>(*application).dispatch();
     std::vector<Variant> wide;
     wide.push_back(Variant::int32(1));  // the machine number is declared 16-bit
-    EXPECT_THAT(failureOf([&] { app.call(::com::cmm_members::kMachine, std::move(wide)); }),
+    EXPECT_THAT(failureOf([&] { app.call(cmm::members::kMachine, std::move(wide)); }),
                 HasSubstr("machine"));
     EXPECT_EQ(f.cmm->faults.calls(cmm::members::kMachine), 0u);
 }

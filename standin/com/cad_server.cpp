@@ -1,6 +1,6 @@
 #include "standin/com/cad_server.h"
 
-#include "com/cad_members.h"
+#include "cad/api.h"
 #include "com/hresult_failure.h"
 #include "points/program_failure.h"
 #include "standin/com/class_ids.h"
@@ -13,7 +13,7 @@ CadServer::CadServer(std::shared_ptr<cad::Connector> connector, bool running)
     : connector_(std::move(connector)),
       control_(std::make_shared<ServerControl>()),
       served_(kCadServerClass) {
-    registerProgId(::com::cad_members::kProgId, kCadServerClass);
+    registerProgId(::cad::members::kProgId, kCadServerClass);
     progIdWritten_ = true;
     if (running) start();
 }
@@ -27,7 +27,7 @@ CadServer::CadServer(std::shared_ptr<cad::Connector> connector, const CLSID& ser
 
 CadServer::~CadServer() {
     stop();
-    if (progIdWritten_) unregisterProgId(::com::cad_members::kProgId);
+    if (progIdWritten_) unregisterProgId(::cad::members::kProgId);
 }
 
 void CadServer::start() {

@@ -1,6 +1,6 @@
 #include "standin/com/cmm_server.h"
 
-#include "com/cmm_members.h"
+#include "cmm/api.h"
 #include "com/hresult_failure.h"
 #include "standin/com/class_ids.h"
 #include "standin/com/prog_id.h"
@@ -51,7 +51,7 @@ class CmmServer::Factory final : public IClassFactory {
 
 CmmServer::CmmServer(std::shared_ptr<cmm::Connector> connector)
     : CmmServer(std::move(connector), kCmmServerClass) {
-    registerProgId(::com::cmm_members::kProgId, kCmmServerClass);
+    registerProgId(::cmm::members::kProgId, kCmmServerClass);
     progIdWritten_ = true;
 }
 
@@ -65,7 +65,7 @@ CmmServer::CmmServer(std::shared_ptr<cmm::Connector> connector, const CLSID& ser
 
 CmmServer::~CmmServer() {
     CoRevokeClassObject(cookie_);
-    if (progIdWritten_) unregisterProgId(::com::cmm_members::kProgId);
+    if (progIdWritten_) unregisterProgId(::cmm::members::kProgId);
 }
 
 }  // namespace standin::com

@@ -2,35 +2,34 @@
 
 #include <array>
 
-#include "com/member_table.h"
+#include "automation/member.h"
 
 // What tests and demos call on a running stand-in server's control object, all by name.
 namespace standin::com::control_members {
 
-using ::com::Member;
-using ::com::Reach;
+using automation::Member;
 
-inline constexpr ::com::Interface kInterface{
+inline constexpr automation::Interface kInterface{
     "StandinControl",
     {0x6C1A52E4, 0x3B0D, 0x4F2E, {0x9A, 0x61, 0x2D, 0x4B, 0x7E, 0x10, 0xC3, 0x11}}};
 
-inline constexpr Member kProcessId{"ProcessId", Reach::ByName, &kInterface, 1};
-inline constexpr Member kObjects{"Objects", Reach::ByName, &kInterface, 2};
-inline constexpr Member kCalls{"Calls", Reach::ByName, &kInterface, 3};
-inline constexpr Member kOperationCalls{"OperationCalls", Reach::ByName, &kInterface, 4};
-inline constexpr Member kResetCalls{"ResetCalls", Reach::ByName, &kInterface, 5};
-inline constexpr Member kFailOn{"FailOn", Reach::ByName, &kInterface, 6};
-inline constexpr Member kAnswerOn{"AnswerOn", Reach::ByName, &kInterface, 7};
-inline constexpr Member kClearFaults{"ClearFaults", Reach::ByName, &kInterface, 8};
-inline constexpr Member kRejectNext{"RejectNext", Reach::ByName, &kInterface, 9};
-inline constexpr Member kRejected{"Rejected", Reach::ByName, &kInterface, 10};
-inline constexpr Member kDrawing{"Drawing", Reach::ByName, &kInterface, 11};
-inline constexpr Member kAddFeature{"AddFeature", Reach::ByName, &kInterface, 12};
-inline constexpr Member kQuit{"Quit", Reach::ByName, &kInterface, 13};
-inline constexpr Member kDieOn{"DieOn", Reach::ByName, &kInterface, 14};
-inline constexpr Member kHoldNext{"HoldNext", Reach::ByName, &kInterface, 15};
-inline constexpr Member kHeld{"Held", Reach::ByName, &kInterface, 16};
-inline constexpr Member kLetGo{"LetGo", Reach::ByName, &kInterface, 17};
+inline constexpr Member kProcessId{.name = "ProcessId", .face = &kInterface, .id = 1};
+inline constexpr Member kObjects{.name = "Objects", .face = &kInterface, .id = 2};
+inline constexpr Member kCalls{.name = "Calls", .face = &kInterface, .id = 3};
+inline constexpr Member kOperationCalls{.name = "OperationCalls", .face = &kInterface, .id = 4};
+inline constexpr Member kResetCalls{.name = "ResetCalls", .face = &kInterface, .id = 5};
+inline constexpr Member kFailOn{.name = "FailOn", .face = &kInterface, .id = 6};
+inline constexpr Member kAnswerOn{.name = "AnswerOn", .face = &kInterface, .id = 7};
+inline constexpr Member kClearFaults{.name = "ClearFaults", .face = &kInterface, .id = 8};
+inline constexpr Member kRejectNext{.name = "RejectNext", .face = &kInterface, .id = 9};
+inline constexpr Member kRejected{.name = "Rejected", .face = &kInterface, .id = 10};
+inline constexpr Member kDrawing{.name = "Drawing", .face = &kInterface, .id = 11};
+inline constexpr Member kAddFeature{.name = "AddFeature", .face = &kInterface, .id = 12};
+inline constexpr Member kQuit{.name = "Quit", .face = &kInterface, .id = 13};
+inline constexpr Member kDieOn{.name = "DieOn", .face = &kInterface, .id = 14};
+inline constexpr Member kHoldNext{.name = "HoldNext", .face = &kInterface, .id = 15};
+inline constexpr Member kHeld{.name = "Held", .face = &kInterface, .id = 16};
+inline constexpr Member kLetGo{.name = "LetGo", .face = &kInterface, .id = 17};
 
 inline constexpr auto kMembers = std::to_array<const Member*>(
     {&kProcessId, &kObjects, &kCalls, &kOperationCalls, &kResetCalls, &kFailOn, &kAnswerOn,

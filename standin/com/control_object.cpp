@@ -5,7 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "cad/api.h"
+#include "cmm/api.h"
 #include "com/result.h"
+#include "com/members.h"
 #include "com/variant.h"
 #include "standin/com/argument_error.h"
 #include "standin/com/control_members.h"
@@ -16,11 +19,12 @@ namespace standin::com {
 
 namespace {
 
-template <class Operation, std::size_t N>
-Operation operationNamed(const std::array<std::string_view, N>& names, const std::string& name,
-                         UINT position) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (name == names[i]) return static_cast<Operation>(i);
+// An operation of a stand-in is a member row of its application, named as the row names it.
+template <std::size_t N>
+const automation::Member& operationNamed(const std::array<const automation::Member*, N>& rows,
+                                         const std::string& name, UINT position) {
+    for (const automation::Member* row : rows)
+        if (row->name == name) return *row;
     throw ArgumentError{DISP_E_TYPEMISMATCH, position};
 }
 
@@ -31,10 +35,10 @@ class ControlObject : public ServerObject {
     automation::ObjectPtr embedded() const override { return nullptr; }
 
   protected:
-    bool answersTo(const IID& iid) const override { return iid == control_members::kInterface.iid; }
+    bool answersTo(const IID& iid) const override { return iid == ::com::iidOf(control_members::kInterface); }
 
     DISPID idOfName(const std::string& name) const override {
-        for (const ::com::Member* member : control_members::kMembers)
+        for (const automation::Member* member : control_members::kMembers)
             if (isNamed(name, *member)) return member->id;
         return DISPID_UNKNOWN;
     }
@@ -51,17 +55,9 @@ class ControlObject : public ServerObject {
             case control_members::kCalls.id:
                 args.expectCall(1);
                 return number(callsOf(args.text(0)), out);
-            case control_members::kOperationCalls.id: {
+            case control_members::kOperationCalls.id:
                 args.expectCall(1);
-                const std::string name = args.text(0);
-                if (target_.measurement)
-                    return number(target_.measurement->faults.calls(
-                                      operationNamed<CmmOperation>(kCmmOperationNames, name, 0)),
-                                  out);
-                return number(
-                    cad().faults.calls(operationNamed<CadOperation>(kCadOperationNames, name, 0)),
-                    out);
-            }
+                return number(faults().calls(operation(args.text(0), 0)), out);
             case control_members::kResetCalls.id:
                 args.expectCall(0);
                 server.calls = {};
@@ -128,6 +124,13 @@ class ControlObject : public ServerObject {
         if (!target_.cad) noMember();
         return *target_.cad;
     }
+    FaultPlan& faults() const {
+        return target_.measurement ? target_.measurement->faults : cad().faults;
+    }
+    const automation::Member& operation(const std::string& name, UINT position) const {
+        return target_.measurement ? operationNamed(::cmm::members::kMembers, name, position)
+                                   : operationNamed(::cad::members::kMembers, name, position);
+    }
 
     std::size_t callsOf(const std::string& kind) const {
         const CallCounts& calls = target_.server->calls;
@@ -146,31 +149,20 @@ class ControlObject : public ServerObject {
         const auto afterCalls = static_cast<std::size_t>(args.int32(answer ? 2 : 1));
         automation::Value value;
         if (answer) value = args.value(1);
-        if (target_.measurement) {
-            auto& faults = target_.measurement->faults;
-            const auto op =
-                operationNamed<CmmOperation>(kCmmOperationNames, name, args.count() - 1);
-            return answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
-        }
-        auto& faults = cad().faults;
-        const auto op = operationNamed<CadOperation>(kCadOperationNames, name, args.count() - 1);
-        answer ? faults.answerOn(op, value, afterCalls) : faults.failOn(op, afterCalls);
+        const automation::Member& op = operation(name, args.count() - 1);
+        answer ? faults().answerOn(op, value, afterCalls) : faults().failOn(op, afterCalls);
     }
 
     void dieOn(const Arguments& args) {
         args.expectCall(2);
         const std::string name = args.text(0);
         const auto afterCalls = static_cast<std::size_t>(args.int32(1));
-        std::function<std::size_t()> calls;
-        if (target_.measurement) {
-            const auto op = operationNamed<CmmOperation>(kCmmOperationNames, name, 1);
-            calls = [state = target_.measurement, op] { return state->faults.calls(op); };
-        } else {
-            const auto op = operationNamed<CadOperation>(kCadOperationNames, name, 1);
-            calls = [state = target_.cad, op] { return state->faults.calls(op); };
-        }
-        target_.server->afterCall = [calls, afterCalls] {
-            if (calls() >= afterCalls) TerminateProcess(GetCurrentProcess(), 9);
+        const automation::Member& op = operation(name, 1);
+        // The plan is the stand-in's, kept alive with its state.
+        std::shared_ptr<const void> state = target_.measurement;
+        if (!state) state = target_.cad;
+        target_.server->afterCall = [state, plan = &faults(), &op, afterCalls] {
+            if (plan->calls(op) >= afterCalls) TerminateProcess(GetCurrentProcess(), 9);
         };
     }
 

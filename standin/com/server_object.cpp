@@ -6,8 +6,9 @@
 #include <cstring>
 
 #include "com/bstr.h"
-#include "com/cad_members.h"
-#include "com/cmm_members.h"
+#include "cad/api.h"
+#include "cmm/api.h"
+#include "com/members.h"
 #include "points/program_failure.h"
 #include "standin/com/argument_error.h"
 #include "windows/wide_text.h"
@@ -16,20 +17,13 @@ namespace standin::com {
 
 namespace {
 
-constexpr bool fitsTheTable(const auto& members) {
-    return std::ranges::all_of(members, [](const ::com::Member* member) {
-        return member->position < ServerObject::kTableSize;
-    });
-}
-static_assert(fitsTheTable(::com::cmm_members::kMembers) &&
-              fitsTheTable(::com::cad_members::kMembers));
-
 bool isApplicationInterface(const IID& iid) {
     auto among = [&](const auto& interfaces) {
-        return std::any_of(interfaces.begin(), interfaces.end(),
-                           [&](const ::com::Interface* known) { return known->iid == iid; });
+        return std::any_of(interfaces.begin(), interfaces.end(), [&](const auto* known) {
+            return ::com::iidOf(*known) == iid;
+        });
     };
-    return among(::com::cmm_members::kInterfaces) || among(::com::cad_members::kInterfaces);
+    return among(::cmm::members::kInterfaces) || among(::cad::members::kInterfaces);
 }
 
 void fillException(EXCEPINFO* exception, const std::string& description) {
@@ -44,8 +38,8 @@ void fillException(EXCEPINFO* exception, const std::string& description) {
 
 // The hand-laid function table: each slot forwards to the object behind the face.
 struct Slots {
-    using Face = ServerObject::Face;
-    static ServerObject* self(void* face) { return static_cast<Face*>(face)->self; }
+    using Pointee = ServerObject::Pointee;
+    static ServerObject* self(void* face) { return static_cast<Pointee*>(face)->self; }
 
     static HRESULT STDMETHODCALLTYPE queryInterface(void* f, REFIID iid, void** out) {
         return self(f)->queryInterface(iid, out);
@@ -81,7 +75,7 @@ struct Slots {
 };
 
 ServerObject::Table ServerObject::functionTable(
-    std::initializer_list<std::pair<const ::com::Member*, const void*>> directMembers) {
+    const std::vector<std::pair<const automation::Member*, const void*>>& directMembers) {
     Table table{};
     table.fill(reinterpret_cast<const void*>(&Slots::notImplemented));
     table[0] = reinterpret_cast<const void*>(&Slots::queryInterface);
@@ -101,7 +95,7 @@ const ServerObject::Table& ServerObject::plainTable() {
 }
 
 ServerObject::ServerObject(std::shared_ptr<ServerControl> control, const Table& table)
-    : face_{table.data(), this}, control_(std::move(control)) {
+    : pointee_{table.data(), this}, control_(std::move(control)) {
     ++control_->objects;
 }
 
@@ -111,14 +105,14 @@ ServerObject::~ServerObject() {
 
 IDispatch* ServerObject::share() {
     InterlockedIncrement(&references_);
-    return reinterpret_cast<IDispatch*>(&face_);
+    return reinterpret_cast<IDispatch*>(&pointee_);
 }
 
 ServerObject* ServerObject::fromInterface(IUnknown* object) {
     if (!object) return nullptr;
     // Every table of a stand-in object starts with the same QueryInterface; any interface's
     // table has one at its start to compare.
-    auto* face = reinterpret_cast<Face*>(object);
+    auto* face = reinterpret_cast<Pointee*>(object);
     return face->table[0] == plainTable()[0] ? face->self : nullptr;
 }
 
@@ -126,17 +120,10 @@ bool ServerObject::answersTo(const IID&) const { return false; }
 
 DISPID ServerObject::idOfName(const std::string&) const { return DISPID_UNKNOWN; }
 
-bool ServerObject::isNamed(const std::string& lowerName, const ::com::Member& member) {
+bool ServerObject::isNamed(const std::string& lowerName, const automation::Member& member) {
     return std::equal(
         lowerName.begin(), lowerName.end(), member.name.begin(), member.name.end(),
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
-
-DISPID ServerObject::idAmong(const std::string& lowerName,
-                             std::initializer_list<const ::com::Member*> members) {
-    for (const ::com::Member* member : members)
-        if (isNamed(lowerName, *member)) return member->id;
-    return DISPID_UNKNOWN;
 }
 
 bool ServerObject::rejectAsBusy() {

@@ -5,22 +5,21 @@
 
 #include <array>
 #include <exception>
-#include <initializer_list>
+#include <vector>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "automation/value.h"
-#include "com/member_table.h"
+#include "automation/member.h"
 #include "standin/com/arguments.h"
 #include "standin/com/server_control.h"
 
 namespace standin::com {
 
-// One automation object of a stand-in server over an object of an embedded stand-in. Its
-// function table is laid out by hand: IUnknown and IDispatch first, then the direct members of
-// the object's kind at the positions the applications' member tables give them. Positions an
-// object does not have answer E_NOTIMPL.
+// One automation object of a stand-in server. Its function table holds IUnknown and IDispatch
+// first, then the direct members of the object's kind at the positions their rows give them.
+// Positions an object does not have answer E_NOTIMPL.
 class ServerObject {
   public:
     static constexpr int kTableSize = 64;
@@ -46,32 +45,8 @@ class ServerObject {
 
     virtual automation::ObjectPtr embedded() const = 0;
 
-  protected:
-    // Interface identifiers beyond IUnknown and IDispatch that the object answers to.
-    virtual bool answersTo(const IID& iid) const;
-    // Member names compare without regard to case; names arrive lower-cased.
-    virtual DISPID idOfName(const std::string& lowerName) const;
-    virtual void invoke(DISPID id, const Arguments& args, VARIANT* result) = 0;
-
-    // Whether `member` is called `lowerName`, whatever the case of its name in the table.
-    static bool isNamed(const std::string& lowerName, const ::com::Member& member);
-    // The identifier of whichever of `members` is called `lowerName`.
-    static DISPID idAmong(const std::string& lowerName,
-                          std::initializer_list<const ::com::Member*> members);
-
-    // A function table with IUnknown and IDispatch, and each direct member's slot at its
-    // position.
-    static Table functionTable(
-        std::initializer_list<std::pair<const ::com::Member*, const void*>> directMembers);
-    static const Table& plainTable();
-    // The object of kind `Object` behind the interface a direct member's slot was called on.
-    template <class Object>
-    static Object& behind(void* face) {
-        return static_cast<Object&>(*static_cast<Face*>(face)->self);
-    }
-
-    void result(const automation::Value& value, VARIANT* out) const;
-    const std::shared_ptr<ServerControl>& control() const { return control_; }
+    // The object behind the interface a direct member's slot was called on.
+    static ServerObject& behind(void* face) { return *static_cast<Pointee*>(face)->self; }
     // Runs a direct member: busy rejection first, a refused call as E_FAIL.
     template <class Body>
     HRESULT direct(Body&& body) {
@@ -86,9 +61,28 @@ class ServerObject {
         if (control_->afterCall) control_->afterCall();
         return result;
     }
+    void result(const automation::Value& value, VARIANT* out) const;
+    const std::shared_ptr<ServerControl>& control() const { return control_; }
+
+    // A function table with IUnknown and IDispatch, and each direct member's slot at its
+    // position.
+    static Table functionTable(
+        const std::vector<std::pair<const automation::Member*, const void*>>& directMembers);
+    static const Table& plainTable();
+
+  protected:
+    // Interface identifiers beyond IUnknown and IDispatch that the object answers to.
+    virtual bool answersTo(const IID& iid) const;
+    // Member names compare without regard to case; names arrive lower-cased.
+    virtual DISPID idOfName(const std::string& lowerName) const;
+    virtual void invoke(DISPID id, const Arguments& args, VARIANT* result) = 0;
+
+    // Whether `member` is called `lowerName`, whatever the case of its name in its row.
+    static bool isNamed(const std::string& lowerName, const automation::Member& member);
 
   private:
-    struct Face {
+    // What an interface pointer of the object points at: its function table, then the object.
+    struct Pointee {
         const void* const* table;
         ServerObject* self;
     };
@@ -101,7 +95,7 @@ class ServerObject {
     HRESULT invokeChecked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                           EXCEPINFO* exception, UINT* badArgument);
 
-    Face face_;
+    Pointee pointee_;
     LONG references_ = 0;
     std::shared_ptr<ServerControl> control_;
 };

@@ -18,7 +18,7 @@
 #include "com/busy_dialog.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
-#include "com/cad_members.h"
+#include "cad/api.h"
 #include "com/cmm_connector.h"
 #include "standin/servers/tests/server_processes.h"
 #include "windows/wide_text.h"
@@ -37,7 +37,7 @@ class Registration : public ::testing::Environment {
     void SetUp() override {
         ServerProcesses::registerBoth();
         const std::string cadClass =
-            ServerProcesses::readClassesText(std::string(::com::cad_members::kProgId) + "\\CLSID");
+            ServerProcesses::readClassesText(std::string(cad::members::kProgId) + "\\CLSID");
         localServer_ = "CLSID\\" + cadClass + "\\LocalServer32";
         std::string command = "\"";  // a quoted path, as installations write it
         command += win::toUtf8(ServerProcesses::cadImage());

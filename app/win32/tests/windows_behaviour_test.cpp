@@ -106,7 +106,7 @@ class PlayedConnector : public cad::Connector {
         application_.emplace();
         return ::com::objectResult<::com::CadApplication>(
             ::com::Variant::dispatch(&*application_), nullptr, "attach",
-            std::make_shared<::com::Link>(&::com::cad_members::kApplication));
+            std::make_shared<::com::Link>(&cad::members::kApplication));
     }
     std::optional<PlayedApplication> application_;
 };

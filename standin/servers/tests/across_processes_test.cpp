@@ -16,7 +16,7 @@
 #include "com/cad_connector.h"
 #include "com/cad_model_space.h"
 #include "com/cmm_connector.h"
-#include "com/cmm_members.h"
+#include "cmm/api.h"
 #include "com/result.h"
 #include "com/safe_array.h"
 #include "com/tests/failure_of.h"
@@ -377,7 +377,7 @@ TEST_F(ArgumentsAcrossProcesses, TheCmmServerReceivesTheTablesArgumentTypes) {
     const auto& dispatch = application->dispatch();
     std::vector<Variant> wide;
     wide.push_back(Variant::int32(1));  // machine 1 takes a 16-bit integer
-    EXPECT_THAT(failureOf([&] { dispatch.call(::com::cmm_members::kMachine, std::move(wide)); }),
+    EXPECT_THAT(failureOf([&] { dispatch.call(cmm::members::kMachine, std::move(wide)); }),
                 HasSubstr("0x80020005"));
     auto commands = automation::toObject<cmm::PartProgram>(
                         automation::toObject<cmm::Application>(cmm.create())->partProgram())

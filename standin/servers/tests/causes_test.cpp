@@ -12,9 +12,9 @@
 #include "com/apartment.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
-#include "com/cad_members.h"
+#include "cad/api.h"
 #include "com/cmm_connector.h"
-#include "com/cmm_members.h"
+#include "cmm/api.h"
 #include "com/hresult_failure.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"
@@ -28,8 +28,8 @@ using ::com::Variant;
 using namespace std::chrono_literals;
 
 const std::string kCircleKey =
-    "Interface\\" + ::com::guidText(::com::cad_members::kCircleInterface.iid);
-const std::string kCmmProgId = ::com::cmm_members::kProgId;
+    "Interface\\" + ::com::guidText(::com::iidOf(cad::members::kCircleInterface));
+const std::string kCmmProgId = cmm::members::kProgId;
 constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 
 // Moves the circle's interface registration to the registry view of the other bitness, as a
@@ -97,7 +97,7 @@ class CausesAcrossProcesses : public ::testing::Test {
 // measurement server killed in the middle of a press is left to the death tests: Wine keeps a
 // killed local server's class registration, which the rows after it would meet.
 TEST_F(CausesAcrossProcesses, TheTipSaysWhichCauseAndTheStatusReadsItsFixedText) {
-    const std::string circle = ::com::guidText(::com::cad_members::kCircleInterface.iid);
+    const std::string circle = ::com::guidText(::com::iidOf(cad::members::kCircleInterface));
     // Whichever class the ProgID names at this point of the run, it names it again afterwards.
     const std::string cmmProgIdName = ServerProcesses::readClassesText(kCmmProgId);
     const std::string cmmProgIdClass = ServerProcesses::readClassesText(kCmmProgId + "\\CLSID");

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "com/cad_members.h"
-#include "com/cmm_members.h"
+#include "cad/api.h"
+#include "cmm/api.h"
 #include "com/com_ptr.h"
 #include "com/hresult_failure.h"
+#include "com/members.h"
 #include "standin/com/control_members.h"
 #include "windows/wide_text.h"
 
@@ -19,7 +20,7 @@ namespace {
 using ::com::ComPtr;
 using ::com::Interface;
 using ::com::Member;
-using ::com::Reach;
+using ::com::Access;
 
 namespace control_members = standin::com::control_members;
 
@@ -31,10 +32,10 @@ std::vector<const Row*> joined(const std::array<const Row*, Sizes>&... tables) {
 }
 
 const std::vector<const Interface*> kInterfaces =
-    joined(::com::cmm_members::kInterfaces, ::com::cad_members::kInterfaces,
+    joined(cmm::members::kInterfaces, cad::members::kInterfaces,
            std::array{&control_members::kInterface});
 const std::vector<const Member*> kMembers =
-    joined(::com::cmm_members::kMembers, ::com::cad_members::kMembers, control_members::kMembers);
+    joined(cmm::members::kMembers, cad::members::kMembers, control_members::kMembers);
 
 // The members the library must declare: the direct ones, which the marshaller lays out, and the
 // control object's, which it only describes. The applications' other members go through
@@ -64,10 +65,10 @@ const Member* declaredMember(const Interface& face, const std::string& name) {
     return nullptr;
 }
 
-Reach directReachOf(INVOKEKIND kind) {
-    if (kind == INVOKE_PROPERTYGET) return Reach::DirectGet;
-    if (kind == INVOKE_PROPERTYPUT) return Reach::DirectPut;
-    return Reach::Direct;
+Access accessOf(INVOKEKIND kind) {
+    if (kind == INVOKE_PROPERTYGET) return Access::Get;
+    if (kind == INVOKE_PROPERTYPUT) return Access::Put;
+    return Access::Method;
 }
 
 // The interface half of a dual interface; an interface as it is.
@@ -93,7 +94,7 @@ std::string baseName(ITypeInfo& info) {
 // Checks one interface's identifier, base and functions; adds the members it declares.
 void checkInterface(ITypeInfo& info, const TYPEATTR& attributes, const Interface& face,
                     std::set<const Member*>& declared) {
-    EXPECT_TRUE(IsEqualGUID(attributes.guid, face.iid)) << ::com::guidText(attributes.guid);
+    EXPECT_TRUE(IsEqualGUID(attributes.guid, ::com::iidOf(face))) << ::com::guidText(attributes.guid);
     EXPECT_EQ(baseName(info), face.base ? std::string(face.base->name) : "IDispatch");
     for (UINT i = 0; i < attributes.cFuncs; ++i) {
         FUNCDESC* function = nullptr;
@@ -113,7 +114,7 @@ void checkInterface(ITypeInfo& info, const TYPEATTR& attributes, const Interface
         ASSERT_NE(member, nullptr) << "not a member of " << face.name << " in its table";
         if (member->isDirect()) {
             EXPECT_EQ(position, member->position);
-            EXPECT_EQ(directReachOf(kind), member->reach);
+            EXPECT_EQ(accessOf(kind), member->access);
         } else {
             EXPECT_EQ(id, member->id);
         }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <ole2.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "automation/member.h"
+#include "automation/value.h"
+#include "standin/com/arguments.h"
+#include "standin/com/server_object.h"
+
+namespace standin::com {
+
+// Whether an embedded object is of the interface `Class`.
+template <class Class>
+bool holds(const automation::Object& object) {
+    return dynamic_cast<const Class*>(&object) != nullptr;
+}
+
+// An interface a kind of object answers to, where the object is of the class that has it.
+struct Answer {
+    const automation::Interface* face;
+    bool (*holds)(const automation::Object&);
+};
+
+// One member row as a server object answers it: through IDispatch (`invoke`) or at its position
+// in the function table (`slot`). `offset` picks among the row's consecutive identifiers.
+struct BoundMember {
+    const automation::Member* member;
+    bool (*holds)(const automation::Object&);
+    void (*invoke)(ServerObject& self, automation::Object& object, const Arguments& args,
+                   int offset, VARIANT* out);
+    const void* slot;
+};
+
+// What the server objects over one kind of embedded object answer to, and how.
+struct Face {
+    bool (*is)(const automation::Object&);
+    std::vector<Answer> answers;
+    std::vector<BoundMember> members;
+    ServerObject::Table table;
+};
+
+}  // namespace standin::com
