@@ -120,6 +120,7 @@ constexpr Kind kindOf() {
     else if constexpr (std::is_same_v<Plain, points::Point3>) return Kind::Point;
     else if constexpr (std::is_same_v<Plain, std::vector<double>>) return Kind::Points;
     else if constexpr (std::is_enum_v<Plain>) return Kind::Axis;
+    else if constexpr (std::is_same_v<Plain, Value>) return Kind::Value;
     else if constexpr (std::is_convertible_v<Plain, ObjectPtr>) return Kind::Object;
     else static_assert(!sizeof(T), "no automation kind for this argument");
 }

@@ -14,7 +14,7 @@
 
 #include "automation/member.h"
 #include "standin/com/argument_error.h"
-#include "standin/com/bindings.h"
+#include "standin/bindings.h"
 #include "standin/com/face.h"
 
 // The COM side of a binding (bindings.h): reading a row's arguments by their kinds, calling the
@@ -53,6 +53,8 @@ decltype(auto) read(const Arguments& args, UINT index, int offset) {
         return args.point(index);
     } else if constexpr (kind == Kind::Points) {
         return args.points(index);
+    } else if constexpr (kind == Kind::Value) {
+        return args.value(index);
     } else if constexpr (kind == Kind::Object) {
         // Another object of the same server, of the interface the member takes.
         using Target = typename std::remove_cvref_t<Param>::element_type;

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "automation/member.h"
@@ -15,7 +16,8 @@ namespace standin::com {
 // Whether an embedded object is of the interface `Class`.
 template <class Class>
 bool holds(const automation::Object& object) {
-    return dynamic_cast<const Class*>(&object) != nullptr;
+    if constexpr (std::is_same_v<Class, automation::Object>) return true;
+    else return dynamic_cast<const Class*>(&object) != nullptr;
 }
 
 // An interface a kind of object answers to, where the object is of the class that has it.

@@ -28,8 +28,7 @@ bool FaceObject::answersTo(const IID& iid) const {
 
 DISPID FaceObject::idOf(std::size_t index) const {
     const automation::Member& member = *face_.members[index].member;
-    return member.reach == automation::Reach::ByName ? kFirstNamedId + static_cast<DISPID>(index)
-                                                     : member.id;
+    return member.id != DISPID_UNKNOWN ? member.id : kFirstNamedId + static_cast<DISPID>(index);
 }
 
 DISPID FaceObject::idOfName(const std::string& lowerName) const {

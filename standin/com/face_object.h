@@ -22,7 +22,7 @@ class FaceObject : public ServerObject {
 
   private:
     // The identifier of the member at `index` of the face: its row's, or for a member called by
-    // name one of the server's own choosing.
+    // name without one, one of the server's own choosing.
     DISPID idOf(std::size_t index) const;
     // The member `id` calls, and the offset into its row's identifiers; a put goes to the row
     // that is put where two share identifiers.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "standin/com/bound_member.h"
+#include "standin/com/control_object.h"
 #include "standin/com/face_object.h"
 
 namespace standin::com {
@@ -77,6 +78,14 @@ IDispatch* ServerObject::wrap(const automation::ObjectPtr& object,
     const auto& all = faces();
     const auto face = std::ranges::find_if(all, [&](const Face& f) { return f.is(*object); });
     return (new FaceObject(object, *face, control))->share();
+}
+
+IDispatch* makeControlObject(ControlTarget target) {
+    static const Face controls =
+        faceOf<Controls, ControlMembers>({answer<Controls>(control_members::kInterface)});
+    return (new FaceObject(std::make_shared<Controls>(std::move(target)), controls,
+                           std::make_shared<ServerControl>()))
+        ->share();
 }
 
 }  // namespace standin::com

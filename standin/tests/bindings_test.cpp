@@ -5,7 +5,7 @@
 #include <map>
 #include <tuple>
 
-#include "standin/com/bindings.h"
+#include "standin/bindings.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::map<const Member*, int> boundRows() {
 }
 
 TEST(Bindings, EveryRowIsAnsweredOnceAndEveryAnswerIsARow) {
-    auto bound = boundRows<standin::com::AllMembers>();
+    auto bound = boundRows<standin::AllMembers>();
     for (const auto& rows : {std::vector(cmm::members::kMembers.begin(), cmm::members::kMembers.end()),
                              std::vector(cad::members::kMembers.begin(), cad::members::kMembers.end())})
         for (const Member* row : rows) {

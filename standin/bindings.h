@@ -9,8 +9,8 @@
 
 // Which member function of the embedded stand-ins answers each member row, one list per kind of
 // object the applications hand out. Plain C++, so that a native test holds the lists against the
-// rows; the COM faces (faces.cpp) are made from them.
-namespace standin::com {
+// rows; the stand-ins' COM faces (standin/com/faces.cpp) are made from them.
+namespace standin {
 
 template <class Function>
 struct MemberFunction;
@@ -84,4 +84,4 @@ using AllMembers =
                             CadApplicationMembers{}, CadDocumentMembers{}, CadGroupsMembers{},
                             CadGroupMembers{}, CadModelSpaceMembers{}, CadEntityMembers{}));
 
-}  // namespace standin::com
+}  // namespace standin
