@@ -69,7 +69,7 @@ enum class Kind {
     Axis,    // no argument: picks one of three consecutive identifiers, X first
 };
 
-inline constexpr std::int32_t kNoId = -1;  // as DISPID_UNKNOWN
+inline constexpr std::int32_t kNoId = -1;      // as DISPID_UNKNOWN
 inline constexpr std::int32_t kDefaultId = 0;  // as DISPID_VALUE: the object's default member
 
 struct Member {
@@ -111,18 +111,30 @@ inline std::string labelOf(const Member& member) { return labelOf(member, member
 template <class T>
 constexpr Kind kindOf() {
     using Plain = std::remove_cvref_t<T>;
-    if constexpr (std::is_same_v<T, std::int16_t&>) return Kind::Int16Ref;
-    else if constexpr (std::is_same_v<Plain, bool>) return Kind::Bool;
-    else if constexpr (std::is_same_v<Plain, std::int16_t>) return Kind::Int16;
-    else if constexpr (std::is_same_v<Plain, std::int32_t>) return Kind::Int32;
-    else if constexpr (std::is_same_v<Plain, double>) return Kind::Real;
-    else if constexpr (std::is_same_v<Plain, std::string>) return Kind::Text;
-    else if constexpr (std::is_same_v<Plain, points::Point3>) return Kind::Point;
-    else if constexpr (std::is_same_v<Plain, std::vector<double>>) return Kind::Points;
-    else if constexpr (std::is_enum_v<Plain>) return Kind::Axis;
-    else if constexpr (std::is_same_v<Plain, Value>) return Kind::Value;
-    else if constexpr (std::is_convertible_v<Plain, ObjectPtr>) return Kind::Object;
-    else static_assert(!sizeof(T), "no automation kind for this argument");
+    if constexpr (std::is_same_v<T, std::int16_t&>)
+        return Kind::Int16Ref;
+    else if constexpr (std::is_same_v<Plain, bool>)
+        return Kind::Bool;
+    else if constexpr (std::is_same_v<Plain, std::int16_t>)
+        return Kind::Int16;
+    else if constexpr (std::is_same_v<Plain, std::int32_t>)
+        return Kind::Int32;
+    else if constexpr (std::is_same_v<Plain, double>)
+        return Kind::Real;
+    else if constexpr (std::is_same_v<Plain, std::string>)
+        return Kind::Text;
+    else if constexpr (std::is_same_v<Plain, points::Point3>)
+        return Kind::Point;
+    else if constexpr (std::is_same_v<Plain, std::vector<double>>)
+        return Kind::Points;
+    else if constexpr (std::is_enum_v<Plain>)
+        return Kind::Axis;
+    else if constexpr (std::is_same_v<Plain, Value>)
+        return Kind::Value;
+    else if constexpr (std::is_convertible_v<Plain, ObjectPtr>)
+        return Kind::Object;
+    else
+        static_assert(!sizeof(T), "no automation kind for this argument");
 }
 
 // Whether a C++ argument of kind `given` goes as the row's `declared` kind.

@@ -53,10 +53,8 @@ inline constexpr Member kActiveDocument{
     .name = "ActiveDocument", .access = Access::Get, .result = Kind::Object};
 inline constexpr Member kGroups{.name = "Groups", .access = Access::Get, .result = Kind::Object};
 // The group collection, and a group.
-inline constexpr Member kGroupsItem{.name = "Item",
-                                    .args = {Kind::Text},
-                                    .result = Kind::Object,
-                                    .resultFace = &kGroupInterface};
+inline constexpr Member kGroupsItem{
+    .name = "Item", .args = {Kind::Text}, .result = Kind::Object, .resultFace = &kGroupInterface};
 inline constexpr Member kEntityAt{.name = "EntityAt",
                                   .reach = Reach::Direct,
                                   .face = &kGroupInterface,
@@ -102,10 +100,10 @@ inline constexpr Member kMeasure{.name = "Measure",
 inline constexpr Member kDiscard{
     .name = "Discard", .reach = Reach::Direct, .face = &kObjectInterface, .position = 11};
 
-inline constexpr auto kMembers = std::to_array<const Member*>(
-    {&kAttach, &kVisible, &kActiveDocument, &kGroups, &kGroupsItem, &kEntityAt, &kModelSpace,
-     &kAddSphere, &kAddCircle, &kAddSpline, &kFinish, &kMarkCode, &kCheckInterference, &kMeasure,
-     &kDiscard});
+inline constexpr auto kMembers =
+    std::to_array<const Member*>({&kAttach, &kVisible, &kActiveDocument, &kGroups, &kGroupsItem,
+                                  &kEntityAt, &kModelSpace, &kAddSphere, &kAddCircle, &kAddSpline,
+                                  &kFinish, &kMarkCode, &kCheckInterference, &kMeasure, &kDiscard});
 
 }  // namespace cad::members
 

@@ -67,7 +67,8 @@ inline constexpr Member kPartProgram{.name = "PartProgram",
                                      .id = 2,
                                      .result = Kind::Object,
                                      .label = "part program"};
-inline constexpr Member kOldBasic{.name = "OldBasic", .access = Access::Get, .result = Kind::Object};
+inline constexpr Member kOldBasic{
+    .name = "OldBasic", .access = Access::Get, .result = Kind::Object};
 inline constexpr Member kGetProbeRadius{.name = "GetProbeRadius", .result = Kind::Value};
 inline constexpr Member kCommands{.name = "Commands",
                                   .access = Access::Get,

@@ -11,8 +11,7 @@ class CadGroups : public cad::Groups, public ComObject {
         constexpr const Member& row = cad::members::kGroupsItem;
         // Named with its collection: the measurement application's collection has an Item too.
         return objectResult<CadGroup>(invoke<row>(*this, name), row.resultFace,
-                                      labelOf(cad::members::kGroups) + "." + labelOf(row),
-                                      link());
+                                      labelOf(cad::members::kGroups) + "." + labelOf(row), link());
     }
 };
 

@@ -11,7 +11,8 @@ cmm::Value CmmConnector::create() {
     const std::string member = std::string("create \"") + cmm::members::kProgId + "\"";
     CLSID clsid{};
     check(CLSIDFromProgID(win::toWide(cmm::members::kProgId).c_str(), &clsid), member);
-    auto link = std::make_shared<Link>(&cmm::members::kApplication);  // a new link at every creation
+    auto link =
+        std::make_shared<Link>(&cmm::members::kApplication);  // a new link at every creation
     ComPtr<IDispatch> object;
     const HRESULT created = BusyRetry::run(link.get(), nullptr, [&] {
         return CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.receiveVoid());

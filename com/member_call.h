@@ -29,8 +29,10 @@ namespace wire {
 // Whether a C++ argument of type `Arg` goes as `kind`.
 template <Kind kind, class Arg>
 constexpr bool fits() {
-    if constexpr (kind == Kind::Int16Ref) return std::is_same_v<Arg, std::int16_t&>;
-    else return automation::carries(kind, automation::kindOf<std::remove_cvref_t<Arg>>());
+    if constexpr (kind == Kind::Int16Ref)
+        return std::is_same_v<Arg, std::int16_t&>;
+    else
+        return automation::carries(kind, automation::kindOf<std::remove_cvref_t<Arg>>());
 }
 
 template <const Member& member, class... Args, std::size_t... I>
@@ -43,18 +45,29 @@ class Arguments {
   public:
     template <Kind kind, class Arg>
     void add(const Member& member, Arg& arg) {
-        if constexpr (kind == Kind::Axis) offset_ = static_cast<int>(arg) - 1;
-        else if constexpr (kind == Kind::Bool) values_.push_back(Variant::boolean(arg));
-        else if constexpr (kind == Kind::Int16) values_.push_back(Variant::int16(arg));
-        else if constexpr (kind == Kind::Int16Ref) values_.push_back(Variant::int16Ref(&arg));
-        else if constexpr (kind == Kind::Int32) values_.push_back(Variant::int32(arg));
-        else if constexpr (kind == Kind::Real) values_.push_back(Variant::real(arg));
-        else if constexpr (kind == Kind::Text) values_.push_back(Variant::text(arg));
-        else if constexpr (kind == Kind::Point) array(SafeArray({arg[0], arg[1], arg[2]}));
+        if constexpr (kind == Kind::Axis)
+            offset_ = static_cast<int>(arg) - 1;
+        else if constexpr (kind == Kind::Bool)
+            values_.push_back(Variant::boolean(arg));
+        else if constexpr (kind == Kind::Int16)
+            values_.push_back(Variant::int16(arg));
+        else if constexpr (kind == Kind::Int16Ref)
+            values_.push_back(Variant::int16Ref(&arg));
+        else if constexpr (kind == Kind::Int32)
+            values_.push_back(Variant::int32(arg));
+        else if constexpr (kind == Kind::Real)
+            values_.push_back(Variant::real(arg));
+        else if constexpr (kind == Kind::Text)
+            values_.push_back(Variant::text(arg));
+        else if constexpr (kind == Kind::Point)
+            array(SafeArray({arg[0], arg[1], arg[2]}));
         // An array never allocated goes as a reference to no array at all, as VB passes it.
-        else if constexpr (kind == Kind::Points) array(arg.empty() ? SafeArray() : SafeArray(arg));
-        else if constexpr (kind == Kind::Object) values_.push_back(Variant::dispatch(of(member, arg)));
-        else static_assert(!sizeof(Arg), "not an argument through IDispatch");
+        else if constexpr (kind == Kind::Points)
+            array(arg.empty() ? SafeArray() : SafeArray(arg));
+        else if constexpr (kind == Kind::Object)
+            values_.push_back(Variant::dispatch(of(member, arg)));
+        else
+            static_assert(!sizeof(Arg), "not an argument through IDispatch");
     }
     std::vector<Variant> take() { return std::move(values_); }
     int offset() const { return offset_; }
@@ -128,7 +141,8 @@ Variant invoke(const ComObject& object, Args&&... args) {
             const int offset = sent.offset();
             return object.dispatch().call(member, sent.take(), offset);
         }
-    }(std::index_sequence_for<Args...>{});
+    }
+    (std::index_sequence_for<Args...>{});
 }
 
 // A plain result: a number, text, boolean, Empty or Null.

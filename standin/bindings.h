@@ -29,7 +29,8 @@ template <const automation::Member& row, auto function>
 struct Bind {
     using Function = MemberFunction<decltype(function)>;
     static_assert(Function::takes(row), "the member function takes other arguments than the row");
-    static_assert(std::is_void_v<typename Function::Answer> == (row.result == automation::Kind::None),
+    static_assert(std::is_void_v<typename Function::Answer> ==
+                      (row.result == automation::Kind::None),
                   "a row with a result is answered by a function with one");
     static constexpr const automation::Member& member = row;
     static constexpr auto answer = function;
@@ -38,12 +39,14 @@ struct Bind {
 // What each kind of object answers; the objects are the interfaces of cmm/ and cad/.
 namespace cmm_row = ::cmm::members;
 namespace cad_row = ::cad::members;
-using CmmApplicationMembers = std::tuple<Bind<cmm_row::kMachine, &cmm::Application::machine>,
-                                         Bind<cmm_row::kPartProgram, &cmm::Application::partProgram>>;
+using CmmApplicationMembers =
+    std::tuple<Bind<cmm_row::kMachine, &cmm::Application::machine>,
+               Bind<cmm_row::kPartProgram, &cmm::Application::partProgram>>;
 using CmmMachineMembers = std::tuple<Bind<cmm_row::kMachineName, &cmm::Machine::name>>;
 using CmmPartProgramMembers = std::tuple<Bind<cmm_row::kOldBasic, &cmm::PartProgram::oldBasic>,
                                          Bind<cmm_row::kCommands, &cmm::PartProgram::commands>>;
-using CmmOldBasicMembers = std::tuple<Bind<cmm_row::kGetProbeRadius, &cmm::OldBasic::getProbeRadius>>;
+using CmmOldBasicMembers =
+    std::tuple<Bind<cmm_row::kGetProbeRadius, &cmm::OldBasic::getProbeRadius>>;
 using CmmCommandsMembers =
     std::tuple<Bind<cmm_row::kCount, &cmm::CommandCollection::count>,
                Bind<cmm_row::kItem, &cmm::CommandCollection::item>,
@@ -77,11 +80,10 @@ using CadEntityMembers =
                Bind<cad_row::kMeasure, &cad::Solid::measure>>;
 
 // Every binding, for the check that each row is answered once.
-using AllMembers =
-    decltype(std::tuple_cat(CmmApplicationMembers{}, CmmMachineMembers{}, CmmPartProgramMembers{},
-                            CmmOldBasicMembers{}, CmmCommandsMembers{}, CmmCommandMembers{},
-                            CmmFeatureDataMembers{}, CmmPointObjectMembers{},
-                            CadApplicationMembers{}, CadDocumentMembers{}, CadGroupsMembers{},
-                            CadGroupMembers{}, CadModelSpaceMembers{}, CadEntityMembers{}));
+using AllMembers = decltype(std::tuple_cat(
+    CmmApplicationMembers{}, CmmMachineMembers{}, CmmPartProgramMembers{}, CmmOldBasicMembers{},
+    CmmCommandsMembers{}, CmmCommandMembers{}, CmmFeatureDataMembers{}, CmmPointObjectMembers{},
+    CadApplicationMembers{}, CadDocumentMembers{}, CadGroupsMembers{}, CadGroupMembers{},
+    CadModelSpaceMembers{}, CadEntityMembers{}));
 
 }  // namespace standin

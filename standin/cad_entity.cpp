@@ -40,7 +40,7 @@ void CadDrawingObject::finishEntity() {
 }
 
 cad::Value CadDrawingObject::checkInterferenceOfEntity(const std::shared_ptr<cad::Entity>& other,
-                                                   bool createSolid) {
+                                                       bool createSolid) {
     if (auto answer = enter(*state_, cad::members::kCheckInterference)) return *answer;
     const DrawnEntity& self = live();
     if (!isSolid(self.kind) || !self.shape)

@@ -45,8 +45,8 @@ cad::Value CadModelSpace::addCircle(const points::Point3& centre, double radius)
     return add(std::move(circle));
 }
 
-cad::Value CadModelSpace::addSpline(const std::vector<double>& points,
-                                      const points::Point3& start, const points::Point3& end) {
+cad::Value CadModelSpace::addSpline(const std::vector<double>& points, const points::Point3& start,
+                                    const points::Point3& end) {
     if (auto answer = enter(*state_, cad::members::kAddSpline)) return *answer;
     if (points.size() < 6 || points.size() % 3 != 0)
         throw points::ProgramFailure("the CAD application refused a spline point array of " +

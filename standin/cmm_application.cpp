@@ -1,7 +1,7 @@
 #include "standin/cmm_application.h"
 
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "points/program_failure.h"
 #include "standin/cmm_machine.h"

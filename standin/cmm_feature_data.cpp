@@ -1,7 +1,7 @@
 #include "standin/cmm_feature_data.h"
 
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "points/program_failure.h"
 #include "standin/cmm_point.h"

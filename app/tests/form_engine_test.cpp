@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // A measurement stand-in with a machine, a probe and the given command IDs, and an empty window.
 struct StartUpFixture : ::testing::Test {
     std::shared_ptr<standin::CmmState> cmm = std::make_shared<standin::CmmState>();

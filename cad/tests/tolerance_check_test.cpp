@@ -156,8 +156,9 @@ TEST_F(ToleranceCheckTest, AnOuterHitIsMeasuredMarkedThenDiscarded) {
 }
 
 TEST_F(ToleranceCheckTest, AnyLaterFailureIsThePartCheckFailure) {
-    for (const automation::Member* op : {&cad::members::kCheckInterference, &cad::members::kMeasure,
-                            &cad::members::kDiscard, &cad::members::kMarkCode, &cad::members::kFinish}) {
+    for (const automation::Member* op :
+         {&cad::members::kCheckInterference, &cad::members::kMeasure, &cad::members::kDiscard,
+          &cad::members::kMarkCode, &cad::members::kFinish}) {
         SCOPED_TRACE(op->name);
         f.cad->faults.clear();
         f.cad->faults.failOn(*op);

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "com/busy_dialog.h"
-#include "com/busy_retry.h"
 #include "cad/api.h"
 #include "cmm/api.h"
+#include "com/busy_dialog.h"
+#include "com/busy_retry.h"
 #include "com/message_filter.h"
 #include "windows/wide_text.h"
 

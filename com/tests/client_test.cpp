@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "com/cad_application.h"
 #include "cmm/api.h"
+#include "com/cad_application.h"
 #include "com/message_filter.h"
 #include "com/safe_array.h"
 #include "com/tests/com_press_fixture.h"

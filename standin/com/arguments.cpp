@@ -2,7 +2,6 @@
 
 #include "com/result.h"
 #include "com/variant.h"
-#include "standin/com/argument_error.h"
 #include "standin/com/server_object.h"
 #include "windows/wide_text.h"
 

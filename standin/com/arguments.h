@@ -14,6 +14,13 @@ namespace standin::com {
 
 class ServerObject;
 
+// A call whose arguments do not have the types or the count the member declares; `position`
+// counts in IDispatch's reversed order, as a server reports it.
+struct ArgumentError {
+    HRESULT result;
+    UINT position;
+};
+
 // The arguments of one Invoke, read in the member's declared order (IDispatch hands them over
 // reversed) and checked as strictly as a real server's type library would: anything else is an
 // ArgumentError.

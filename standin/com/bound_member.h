@@ -13,9 +13,8 @@
 #include <vector>
 
 #include "automation/member.h"
-#include "standin/com/argument_error.h"
 #include "standin/bindings.h"
-#include "standin/com/face.h"
+#include "standin/com/server_object.h"
 
 // The COM side of a binding (bindings.h): reading a row's arguments by their kinds, calling the
 // member function, answering its result; for a direct member, the function-table slot with the
@@ -74,8 +73,10 @@ void invoke(ServerObject& self, automation::Object& object, const Arguments& arg
     constexpr const Member& row = Bound::member;
     using Function = typename Bound::Function;
     using Params = typename Function::Arguments;
-    if constexpr (row.access == Access::Put) args.expectPut();
-    else args.expectCall(static_cast<UINT>(row.sent()));
+    if constexpr (row.access == Access::Put)
+        args.expectPut();
+    else
+        args.expectCall(static_cast<UINT>(row.sent()));
     auto& target = dynamic_cast<typename Function::Class&>(object);
     constexpr UINT skipped = row.args[0] == Kind::Axis ? 1 : 0;  // an axis is no argument
     [&]<std::size_t... I>(std::index_sequence<I...>) {
@@ -86,7 +87,8 @@ void invoke(ServerObject& self, automation::Object& object, const Arguments& arg
             (target.*Bound::answer)(std::get<I>(values)...);
         else
             self.result((target.*Bound::answer)(std::get<I>(values)...), out);
-    }(std::make_index_sequence<std::tuple_size_v<Params>>{});
+    }
+    (std::make_index_sequence<std::tuple_size_v<Params>>{});
 }
 
 // A direct member's parameters and result as its slot declares them.
@@ -145,8 +147,7 @@ struct Slot<Bound, std::index_sequence<I...>> {
     static HRESULT STDMETHODCALLTYPE plain(void* face, typename SlotIn<row.args[I]>::Type... in) {
         return run(face, nullptr, in...);
     }
-    static HRESULT STDMETHODCALLTYPE answering(void* face,
-                                               typename SlotIn<row.args[I]>::Type... in,
+    static HRESULT STDMETHODCALLTYPE answering(void* face, typename SlotIn<row.args[I]>::Type... in,
                                                Out* out) {
         if (!out) return E_POINTER;
         *out = Out{};
@@ -170,8 +171,10 @@ struct Slot<Bound, std::index_sequence<I...>> {
         });
     }
     static const void* pointer() {
-        if constexpr (row.result == Kind::None) return reinterpret_cast<const void*>(&plain);
-        else return reinterpret_cast<const void*>(&answering);
+        if constexpr (row.result == Kind::None)
+            return reinterpret_cast<const void*>(&plain);
+        else
+            return reinterpret_cast<const void*>(&answering);
     }
 };
 
@@ -179,8 +182,10 @@ template <class Bound>
 BoundMember member() {
     constexpr const Member& row = Bound::member;
     auto holds = &com::holds<typename Bound::Function::Class>;
-    if constexpr (row.isDirect()) return {&row, holds, nullptr, Slot<Bound>::pointer()};
-    else return {&row, holds, &invoke<Bound>, nullptr};
+    if constexpr (row.isDirect())
+        return {&row, holds, nullptr, Slot<Bound>::pointer()};
+    else
+        return {&row, holds, &invoke<Bound>, nullptr};
 }
 
 // Every binding of a kind of object, in its list's order.
@@ -188,7 +193,8 @@ template <class Members>
 std::vector<BoundMember> members() {
     return []<std::size_t... I>(std::index_sequence<I...>) {
         return std::vector<BoundMember>{member<std::tuple_element_t<I, Members>>()...};
-    }(std::make_index_sequence<std::tuple_size_v<Members>>{});
+    }
+    (std::make_index_sequence<std::tuple_size_v<Members>>{});
 }
 
 }  // namespace standin::com::bound

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "standin/com/argument_error.h"
+#include "standin/com/arguments.h"
 #include "standin/drawing_text.h"
 
 namespace standin::com {

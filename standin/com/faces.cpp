@@ -5,7 +5,7 @@
 
 #include "standin/com/bound_member.h"
 #include "standin/com/control_object.h"
-#include "standin/com/face_object.h"
+#include "standin/com/server_object.h"
 
 namespace standin::com {
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr bool fitsTheTable(const auto& rows) {
     return std::ranges::all_of(rows, [](const automation::Member* member) {
-        return member->position < ServerObject::kTableSize;
+        return member->position < static_cast<int>(std::tuple_size_v<FunctionTable>);
     });
 }
 static_assert(fitsTheTable(::cmm::members::kMembers) && fitsTheTable(::cad::members::kMembers));
@@ -43,14 +43,14 @@ const std::vector<Face>& faces() {
         std::vector<Face> kinds;
         kinds.push_back(faceOf<cmm::Application, CmmApplicationMembers>(
             {answer<cmm::Application>(kApplicationInterface)}));
-        kinds.push_back(faceOf<cmm::Machine, CmmMachineMembers>(
-            {answer<cmm::Machine>(kMachineInterface)}));
+        kinds.push_back(
+            faceOf<cmm::Machine, CmmMachineMembers>({answer<cmm::Machine>(kMachineInterface)}));
         kinds.push_back(faceOf<cmm::PartProgram, CmmPartProgramMembers>({}));
         kinds.push_back(faceOf<cmm::OldBasic, CmmOldBasicMembers>({}));
         kinds.push_back(faceOf<cmm::CommandCollection, CmmCommandsMembers>(
             {answer<cmm::CommandCollection>(kCommandsInterface)}));
-        kinds.push_back(faceOf<cmm::Command, CmmCommandMembers>(
-            {answer<cmm::Command>(kCommandInterface)}));
+        kinds.push_back(
+            faceOf<cmm::Command, CmmCommandMembers>({answer<cmm::Command>(kCommandInterface)}));
         kinds.push_back(faceOf<cmm::FeatureData, CmmFeatureDataMembers>(
             {answer<cmm::FeatureData>(kFeatureDataInterface)}));
         kinds.push_back(faceOf<cmm::PointObject, CmmPointObjectMembers>(
@@ -58,8 +58,7 @@ const std::vector<Face>& faces() {
         kinds.push_back(faceOf<cad::Application, CadApplicationMembers>({}));
         kinds.push_back(faceOf<cad::Document, CadDocumentMembers>({}));
         kinds.push_back(faceOf<cad::Groups, CadGroupsMembers>({}));
-        kinds.push_back(
-            faceOf<cad::Group, CadGroupMembers>({answer<cad::Group>(kGroupInterface)}));
+        kinds.push_back(faceOf<cad::Group, CadGroupMembers>({answer<cad::Group>(kGroupInterface)}));
         kinds.push_back(faceOf<cad::ModelSpace, CadModelSpaceMembers>({}));
         kinds.push_back(faceOf<cad::CadObject, CadEntityMembers>(
             {answer<cad::CadObject>(kObjectInterface), answer<cad::Entity>(kEntityInterface),
@@ -77,14 +76,14 @@ IDispatch* ServerObject::wrap(const automation::ObjectPtr& object,
                               const std::shared_ptr<ServerControl>& control) {
     const auto& all = faces();
     const auto face = std::ranges::find_if(all, [&](const Face& f) { return f.is(*object); });
-    return (new FaceObject(object, *face, control))->share();
+    return (new ServerObject(object, *face, control))->share();
 }
 
 IDispatch* makeControlObject(ControlTarget target) {
     static const Face controls =
         faceOf<Controls, ControlMembers>({answer<Controls>(control_members::kInterface)});
-    return (new FaceObject(std::make_shared<Controls>(std::move(target)), controls,
-                           std::make_shared<ServerControl>()))
+    return (new ServerObject(std::make_shared<Controls>(std::move(target)), controls,
+                             std::make_shared<ServerControl>()))
         ->share();
 }
 

@@ -5,12 +5,11 @@
 #include <cctype>
 #include <cstring>
 
-#include "com/bstr.h"
 #include "cad/api.h"
 #include "cmm/api.h"
+#include "com/bstr.h"
 #include "com/members.h"
 #include "points/program_failure.h"
-#include "standin/com/argument_error.h"
 #include "windows/wide_text.h"
 
 namespace standin::com {
@@ -19,9 +18,8 @@ namespace {
 
 bool isApplicationInterface(const IID& iid) {
     auto among = [&](const auto& interfaces) {
-        return std::any_of(interfaces.begin(), interfaces.end(), [&](const auto* known) {
-            return ::com::iidOf(*known) == iid;
-        });
+        return std::any_of(interfaces.begin(), interfaces.end(),
+                           [&](const auto* known) { return ::com::iidOf(*known) == iid; });
     };
     return among(::cmm::members::kInterfaces) || among(::cad::members::kInterfaces);
 }
@@ -34,9 +32,23 @@ void fillException(EXCEPINFO* exception, const std::string& description) {
     exception->bstrDescription = ::com::Bstr(description).release();
 }
 
+constexpr DISPID kFirstNamedId = 1000;  // beyond every identifier the applications' rows give
+
+// How many consecutive identifiers a row answers to: one a coordinate axis for an axis row.
+int spanOf(const automation::Member& member) {
+    return member.args[0] == automation::Kind::Axis ? 3 : 1;
+}
+
+// Whether `member` is called `lowerName`, whatever the case of its name in its row.
+bool isNamed(const std::string& lowerName, const automation::Member& member) {
+    return std::equal(
+        lowerName.begin(), lowerName.end(), member.name.begin(), member.name.end(),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
 }  // namespace
 
-// The hand-laid function table: each slot forwards to the object behind the face.
+// The function table: each slot forwards to the object behind the face.
 struct Slots {
     using Pointee = ServerObject::Pointee;
     static ServerObject* self(void* face) { return static_cast<Pointee*>(face)->self; }
@@ -74,9 +86,9 @@ struct Slots {
     static HRESULT STDMETHODCALLTYPE notImplemented(void*) { return E_NOTIMPL; }
 };
 
-ServerObject::Table ServerObject::functionTable(
+FunctionTable ServerObject::functionTable(
     const std::vector<std::pair<const automation::Member*, const void*>>& directMembers) {
-    Table table{};
+    FunctionTable table{};
     table.fill(reinterpret_cast<const void*>(&Slots::notImplemented));
     table[0] = reinterpret_cast<const void*>(&Slots::queryInterface);
     table[1] = reinterpret_cast<const void*>(&Slots::addRef);
@@ -89,13 +101,12 @@ ServerObject::Table ServerObject::functionTable(
     return table;
 }
 
-const ServerObject::Table& ServerObject::plainTable() {
-    static const Table table = functionTable({});
-    return table;
-}
-
-ServerObject::ServerObject(std::shared_ptr<ServerControl> control, const Table& table)
-    : pointee_{table.data(), this}, control_(std::move(control)) {
+ServerObject::ServerObject(automation::ObjectPtr object, const Face& face,
+                           std::shared_ptr<ServerControl> control)
+    : pointee_{face.table.data(), this},
+      object_(std::move(object)),
+      face_(face),
+      control_(std::move(control)) {
     ++control_->objects;
 }
 
@@ -112,18 +123,43 @@ ServerObject* ServerObject::fromInterface(IUnknown* object) {
     if (!object) return nullptr;
     // Every table of a stand-in object starts with the same QueryInterface; any interface's
     // table has one at its start to compare.
-    auto* face = reinterpret_cast<Pointee*>(object);
-    return face->table[0] == plainTable()[0] ? face->self : nullptr;
+    auto* pointee = reinterpret_cast<Pointee*>(object);
+    const auto queryInterface = reinterpret_cast<const void*>(&Slots::queryInterface);
+    return pointee->table[0] == queryInterface ? pointee->self : nullptr;
 }
 
-bool ServerObject::answersTo(const IID&) const { return false; }
+bool ServerObject::answersTo(const IID& iid) const {
+    for (const Answer& answer : face_.answers)
+        if (::com::iidOf(*answer.face) == iid && answer.holds(*object_)) return true;
+    return false;
+}
 
-DISPID ServerObject::idOfName(const std::string&) const { return DISPID_UNKNOWN; }
+DISPID ServerObject::idOf(std::size_t index) const {
+    const automation::Member& member = *face_.members[index].member;
+    return member.id != DISPID_UNKNOWN ? member.id : kFirstNamedId + static_cast<DISPID>(index);
+}
 
-bool ServerObject::isNamed(const std::string& lowerName, const automation::Member& member) {
-    return std::equal(
-        lowerName.begin(), lowerName.end(), member.name.begin(), member.name.end(),
-        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+DISPID ServerObject::idOfName(const std::string& lowerName) const {
+    for (std::size_t i = 0; i < face_.members.size(); ++i) {
+        const BoundMember& bound = face_.members[i];
+        if (bound.member->reach == automation::Reach::ByName && bound.holds(*object_) &&
+            isNamed(lowerName, *bound.member))
+            return idOf(i);
+    }
+    return DISPID_UNKNOWN;
+}
+
+const BoundMember* ServerObject::find(DISPID id, bool put, int& offset) const {
+    const BoundMember* found = nullptr;
+    for (std::size_t i = 0; i < face_.members.size(); ++i) {
+        const BoundMember& bound = face_.members[i];
+        if (!bound.invoke || id < idOf(i) || id >= idOf(i) + spanOf(*bound.member)) continue;
+        if (!found || (bound.member->access == automation::Access::Put) == put) {
+            found = &bound;
+            offset = static_cast<int>(id - idOf(i));
+        }
+    }
+    return found;
 }
 
 bool ServerObject::rejectAsBusy() {
@@ -193,7 +229,11 @@ HRESULT ServerObject::invokeChecked(DISPID id, WORD flags, DISPPARAMS* params, V
     VariantInit(&ignored);
     HRESULT answer = S_OK;
     try {
-        invoke(id, Arguments(params, flags), result ? result : &ignored);
+        const Arguments args(params, flags);
+        int offset = 0;
+        const BoundMember* bound = find(id, args.isPut(), offset);
+        if (!bound || !bound->holds(*object_)) throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
+        bound->invoke(*this, *object_, args, offset, result ? result : &ignored);
         VariantClear(&ignored);
     } catch (const ArgumentError& error) {
         if (badArgument) *badArgument = error.position;

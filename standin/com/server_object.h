@@ -3,32 +3,28 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include <array>
 #include <exception>
-#include <vector>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "automation/value.h"
 #include "automation/member.h"
+#include "automation/value.h"
 #include "standin/com/arguments.h"
+#include "standin/com/face.h"
 #include "standin/com/server_control.h"
 
 namespace standin::com {
 
-// One automation object of a stand-in server. Its function table holds IUnknown and IDispatch
-// first, then the direct members of the object's kind at the positions their rows give them.
-// Positions an object does not have answer E_NOTIMPL.
+// One automation object of a stand-in server over an object of an embedded stand-in, answering as
+// the face of its kind says.
 class ServerObject {
   public:
-    static constexpr int kTableSize = 64;
-    using Table = std::array<const void*, kTableSize>;
-
-    // `table` comes from functionTable and outlives the object.
-    explicit ServerObject(std::shared_ptr<ServerControl> control,
-                          const Table& table = plainTable());
-    virtual ~ServerObject();
+    // `face` outlives the object.
+    ServerObject(automation::ObjectPtr object, const Face& face,
+                 std::shared_ptr<ServerControl> control);
+    ~ServerObject();
     ServerObject(const ServerObject&) = delete;
     ServerObject& operator=(const ServerObject&) = delete;
 
@@ -43,7 +39,7 @@ class ServerObject {
     static void toVariant(const automation::Value& value, VARIANT* out,
                           const std::shared_ptr<ServerControl>& control);
 
-    virtual automation::ObjectPtr embedded() const = 0;
+    const automation::ObjectPtr& embedded() const { return object_; }
 
     // The object behind the interface a direct member's slot was called on.
     static ServerObject& behind(void* face) { return *static_cast<Pointee*>(face)->self; }
@@ -66,19 +62,8 @@ class ServerObject {
 
     // A function table with IUnknown and IDispatch, and each direct member's slot at its
     // position.
-    static Table functionTable(
+    static FunctionTable functionTable(
         const std::vector<std::pair<const automation::Member*, const void*>>& directMembers);
-    static const Table& plainTable();
-
-  protected:
-    // Interface identifiers beyond IUnknown and IDispatch that the object answers to.
-    virtual bool answersTo(const IID& iid) const;
-    // Member names compare without regard to case; names arrive lower-cased.
-    virtual DISPID idOfName(const std::string& lowerName) const;
-    virtual void invoke(DISPID id, const Arguments& args, VARIANT* result) = 0;
-
-    // Whether `member` is called `lowerName`, whatever the case of its name in its row.
-    static bool isNamed(const std::string& lowerName, const automation::Member& member);
 
   private:
     // What an interface pointer of the object points at: its function table, then the object.
@@ -88,6 +73,16 @@ class ServerObject {
     };
     friend struct Slots;
 
+    // Interface identifiers beyond IUnknown and IDispatch that the object answers to.
+    bool answersTo(const IID& iid) const;
+    // The identifier of the member at `index` of the face: its row's, or for a member called by
+    // name without one, one of the server's own choosing.
+    DISPID idOf(std::size_t index) const;
+    // Member names compare without regard to case; names arrive lower-cased.
+    DISPID idOfName(const std::string& lowerName) const;
+    // The member `id` calls, and the offset into its row's identifiers; a put goes to the row
+    // that is put where two share identifiers.
+    const BoundMember* find(DISPID id, bool put, int& offset) const;
     bool rejectAsBusy();
     void holdIfAsked();
     HRESULT queryInterface(const IID& iid, void** out);
@@ -96,6 +91,8 @@ class ServerObject {
                           EXCEPINFO* exception, UINT* badArgument);
 
     Pointee pointee_;
+    automation::ObjectPtr object_;
+    const Face& face_;
     LONG references_ = 0;
     std::shared_ptr<ServerControl> control_;
 };

@@ -1,11 +1,11 @@
 // Every member row the program calls is answered by exactly one member function of the stand-ins'
 // COM faces, so that a row added without its binding fails here, not only across processes.
+#include "standin/bindings.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <tuple>
-
-#include "standin/bindings.h"
 
 namespace {
 
@@ -20,8 +20,9 @@ std::map<const Member*, int> boundRows() {
 
 TEST(Bindings, EveryRowIsAnsweredOnceAndEveryAnswerIsARow) {
     auto bound = boundRows<standin::AllMembers>();
-    for (const auto& rows : {std::vector(cmm::members::kMembers.begin(), cmm::members::kMembers.end()),
-                             std::vector(cad::members::kMembers.begin(), cad::members::kMembers.end())})
+    for (const auto& rows :
+         {std::vector(cmm::members::kMembers.begin(), cmm::members::kMembers.end()),
+          std::vector(cad::members::kMembers.begin(), cad::members::kMembers.end())})
         for (const Member* row : rows) {
             // The application itself is reached by its ProgID, not through an object.
             const int expected = row->reach == automation::Reach::Connect ? 0 : 1;

@@ -26,7 +26,6 @@
 #include "standin/cad.h"
 #include "standin/cmm.h"
 
-
 // Drives the real window over the stand-ins: a machine "GLOBAL-7107" with a probe of radius 0.5,
 // the part program F1, FA, F, f2, PLN1, F10 and an empty running drawing.
 class Form1Test : public QObject {

@@ -14,11 +14,11 @@
 
 #include "app/win32/form1.h"
 #include "app/win32/tests/window_fixture.h"
+#include "cad/api.h"
 #include "com/apartment.h"
 #include "com/busy_dialog.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
-#include "cad/api.h"
 #include "com/cmm_connector.h"
 #include "standin/servers/tests/server_processes.h"
 #include "windows/wide_text.h"

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "app/form_engine.h"
+#include "cmm/api.h"
 #include "com/apartment.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
 #include "com/cad_model_space.h"
 #include "com/cmm_connector.h"
-#include "cmm/api.h"
 #include "com/result.h"
 #include "com/safe_array.h"
 #include "com/tests/failure_of.h"

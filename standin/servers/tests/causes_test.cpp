@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "app/form_engine.h"
+#include "cad/api.h"
+#include "cmm/api.h"
 #include "com/apartment.h"
 #include "com/busy_retry.h"
 #include "com/cad_connector.h"
-#include "cad/api.h"
 #include "com/cmm_connector.h"
-#include "cmm/api.h"
 #include "com/hresult_failure.h"
 #include "standin/servers/tests/server_processes.h"
 #include "standin/testing/press_fixture.h"

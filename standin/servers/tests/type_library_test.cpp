@@ -17,10 +17,10 @@
 
 namespace {
 
+using ::com::Access;
 using ::com::ComPtr;
 using ::com::Interface;
 using ::com::Member;
-using ::com::Access;
 
 namespace control_members = standin::com::control_members;
 
@@ -31,9 +31,8 @@ std::vector<const Row*> joined(const std::array<const Row*, Sizes>&... tables) {
     return rows;
 }
 
-const std::vector<const Interface*> kInterfaces =
-    joined(cmm::members::kInterfaces, cad::members::kInterfaces,
-           std::array{&control_members::kInterface});
+const std::vector<const Interface*> kInterfaces = joined(
+    cmm::members::kInterfaces, cad::members::kInterfaces, std::array{&control_members::kInterface});
 const std::vector<const Member*> kMembers =
     joined(cmm::members::kMembers, cad::members::kMembers, control_members::kMembers);
 
@@ -94,7 +93,8 @@ std::string baseName(ITypeInfo& info) {
 // Checks one interface's identifier, base and functions; adds the members it declares.
 void checkInterface(ITypeInfo& info, const TYPEATTR& attributes, const Interface& face,
                     std::set<const Member*>& declared) {
-    EXPECT_TRUE(IsEqualGUID(attributes.guid, ::com::iidOf(face))) << ::com::guidText(attributes.guid);
+    EXPECT_TRUE(IsEqualGUID(attributes.guid, ::com::iidOf(face)))
+        << ::com::guidText(attributes.guid);
     EXPECT_EQ(baseName(info), face.base ? std::string(face.base->name) : "IDispatch");
     for (UINT i = 0; i < attributes.cFuncs; ++i) {
         FUNCDESC* function = nullptr;
