@@ -197,4 +197,20 @@ std::vector<BoundMember> members() {
     (std::make_index_sequence<std::tuple_size_v<Members>>{});
 }
 
+template <class Class>
+Answer answer(const automation::Interface& face) {
+    return {&face, &holds<Class>};
+}
+
+// The face of the objects of interface `Kind`, answering the rows of `Members`.
+template <class Kind, class Members>
+Face faceOf(std::vector<Answer> answers) {
+    Face face{&holds<Kind>, std::move(answers), members<Members>(), {}};
+    std::vector<std::pair<const automation::Member*, const void*>> slots;
+    for (const BoundMember& member : face.members)
+        if (member.slot) slots.emplace_back(member.member, member.slot);
+    face.table = ServerObject::functionTable(slots);
+    return face;
+}
+
 }  // namespace standin::com::bound

@@ -11,7 +11,7 @@ inline constexpr CLSID kCadServerClass{
     0x6C1A52E4, 0x3B0D, 0x4F2E, {0x9A, 0x61, 0x2D, 0x4B, 0x7E, 0x10, 0xC3, 0x02}};
 
 // The stand-ins' type library, and the control object each server puts into the running object
-// table under a class of its own (its interface is in control_members.h).
+// table under a class of its own (its interface is in standin/servers/control_members.h).
 inline constexpr GUID kStandinTypeLibrary{
     0x6C1A52E4, 0x3B0D, 0x4F2E, {0x9A, 0x61, 0x2D, 0x4B, 0x7E, 0x10, 0xC3, 0x10}};
 inline constexpr CLSID kCmmControlClass{

@@ -8,14 +8,16 @@
 #include "standin/cad.h"
 #include "standin/com/cad_server.h"
 #include "standin/com/class_ids.h"
-#include "standin/com/control_object.h"
 #include "standin/drawing_text.h"
+#include "standin/servers/controls.h"
 #include "standin/servers/server_main.h"
 #include "windows/wide_text.h"
 
 namespace {
 
 using namespace standin::com;
+using standin::servers::ControlTarget;
+using standin::servers::makeControlObject;
 
 const standin::servers::ServerEntry kEntry{
     kCadServerClass, kCmmServerClass, "AutoCAD.Application.15", "CMM Points CAD stand-in", false};

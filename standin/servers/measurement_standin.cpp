@@ -7,12 +7,14 @@
 #include "standin/cmm.h"
 #include "standin/com/class_ids.h"
 #include "standin/com/cmm_server.h"
-#include "standin/com/control_object.h"
+#include "standin/servers/controls.h"
 #include "standin/servers/server_main.h"
 
 namespace {
 
 using namespace standin::com;
+using standin::servers::ControlTarget;
+using standin::servers::makeControlObject;
 
 const standin::servers::ServerEntry kEntry{kCmmServerClass, kCadServerClass, "pcdlrn.application",
                                            "CMM Points measurement stand-in", true};

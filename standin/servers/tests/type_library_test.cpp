@@ -12,7 +12,7 @@
 #include "com/com_ptr.h"
 #include "com/hresult_failure.h"
 #include "com/members.h"
-#include "standin/com/control_members.h"
+#include "standin/servers/control_members.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -22,7 +22,7 @@ using ::com::ComPtr;
 using ::com::Interface;
 using ::com::Member;
 
-namespace control_members = standin::com::control_members;
+namespace control_members = standin::servers::control_members;
 
 template <class Row, std::size_t... Sizes>
 std::vector<const Row*> joined(const std::array<const Row*, Sizes>&... tables) {

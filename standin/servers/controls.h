@@ -13,10 +13,12 @@
 #include "standin/bindings.h"
 #include "standin/cad.h"
 #include "standin/cmm.h"
-#include "standin/com/control_members.h"
 #include "standin/com/server_control.h"
+#include "standin/servers/control_members.h"
 
-namespace standin::com {
+namespace standin::servers {
+
+using com::ServerControl;
 
 // The stand-in a control object reaches: one of the two applications, and how its server ends.
 struct ControlTarget {
@@ -77,4 +79,4 @@ using ControlMembers = std::tuple<
 // neither the calls nor the objects it reports. The caller owns the returned reference.
 IDispatch* makeControlObject(ControlTarget target);
 
-}  // namespace standin::com
+}  // namespace standin::servers

@@ -1,13 +1,17 @@
-#include "standin/com/control_object.h"
+#include "standin/servers/controls.h"
 
 #include <array>
 #include <string>
 #include <utility>
 
 #include "standin/com/arguments.h"
+#include "standin/com/bound_member.h"
 #include "standin/drawing_text.h"
 
-namespace standin::com {
+namespace standin::servers {
+
+using com::ArgumentError;
+using com::CallCounts;
 
 namespace {
 
@@ -128,4 +132,12 @@ void Controls::letGo() {
     target_.server->held = false;
 }
 
-}  // namespace standin::com
+IDispatch* makeControlObject(ControlTarget target) {
+    static const com::Face controls = com::bound::faceOf<Controls, ControlMembers>(
+        {com::bound::answer<Controls>(control_members::kInterface)});
+    return (new com::ServerObject(std::make_shared<Controls>(std::move(target)), controls,
+                                  std::make_shared<ServerControl>()))
+        ->share();
+}
+
+}  // namespace standin::servers

@@ -5,7 +5,7 @@
 #include "automation/member.h"
 
 // What tests and demos call on a running stand-in server's control object, all by name.
-namespace standin::com::control_members {
+namespace standin::servers::control_members {
 
 using automation::Kind;
 using automation::Member;
@@ -54,4 +54,4 @@ inline constexpr auto kMembers = std::to_array<const Member*>(
      &kClearFaults, &kRejectNext, &kRejected, &kDrawing, &kAddFeature, &kQuit, &kDieOn, &kHoldNext,
      &kHeld, &kLetGo});
 
-}  // namespace standin::com::control_members
+}  // namespace standin::servers::control_members
