@@ -10,7 +10,7 @@
 
 namespace automation {
 
-// Base of every object an outside application hands back. Each backend derives its proxies from
+// Base of every object an outside application hands back. Each backend derives its objects from
 // the typed interfaces of cmm/ and cad/; the program checks the kind when it takes the object.
 class Object {
   public:
