@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -148,6 +150,44 @@ constexpr bool takes(const Member& member) {
     if (member.arity() != sizeof...(Args)) return false;
     [[maybe_unused]] std::size_t i = 0;
     return (carries(member.args[i++], kindOf<Args>()) && ...);
+}
+
+template <class Function>
+struct MemberFunction;
+template <class Object, class Result, class... Params>
+struct MemberFunction<Result (Object::*)(Params...)> {
+    using Class = Object;
+    using Answer = Result;
+    using Arguments = std::tuple<Params...>;
+    static constexpr bool takes(const Member& member) {
+        return automation::takes<Params...>(member);
+    }
+};
+
+// A row and the interface's member function that answers it; its arguments must be the row's.
+template <const Member& row, auto function>
+struct Bind {
+    using Function = MemberFunction<decltype(function)>;
+    static_assert(Function::takes(row), "the member function takes other arguments than the row");
+    static_assert(std::is_void_v<typename Function::Answer> == (row.result == Kind::None),
+                  "a row with a result is answered by a function with one");
+    static constexpr const Member& member = row;
+    static constexpr auto answer = function;
+};
+
+// The rows a list of bindings answers, in its order.
+template <class... Binds>
+constexpr auto rowsOf(std::tuple<Binds...>) {
+    return std::array<const Member*, sizeof...(Binds)>{&Binds::member...};
+}
+
+// Lists of rows as one.
+template <std::size_t... N>
+constexpr auto joined(const std::array<const Member*, N>&... lists) {
+    std::array<const Member*, (N + ...)> all{};
+    std::size_t at = 0;
+    ((std::copy(lists.begin(), lists.end(), all.begin() + at), at += N), ...);
+    return all;
 }
 
 }  // namespace automation

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "automation/member.h"
@@ -14,6 +15,7 @@
 namespace cad::members {
 
 using automation::Access;
+using automation::Bind;
 using automation::Interface;
 using automation::Kind;
 using automation::Member;
@@ -100,11 +102,6 @@ inline constexpr Member kMeasure{.name = "Measure",
 inline constexpr Member kDiscard{
     .name = "Discard", .reach = Reach::Direct, .face = &kObjectInterface, .position = 11};
 
-inline constexpr auto kMembers =
-    std::to_array<const Member*>({&kAttach, &kVisible, &kActiveDocument, &kGroups, &kGroupsItem,
-                                  &kEntityAt, &kModelSpace, &kAddSphere, &kAddCircle, &kAddSpline,
-                                  &kFinish, &kMarkCode, &kCheckInterference, &kMeasure, &kDiscard});
-
 }  // namespace cad::members
 
 // What the program asks of the CAD application, each function by the row named beside it.
@@ -170,6 +167,34 @@ class Application : public automation::Object {
     virtual void setVisible(bool visible) = 0;  // kVisible
     virtual Value activeDocument() = 0;         // kActiveDocument
 };
+
+// Which function of the interfaces above answers each row, one list per kind of object the
+// application hands out: the stand-ins answer by these lists.
+namespace members {
+
+using ApplicationMembers = std::tuple<Bind<kVisible, &Application::setVisible>,
+                                      Bind<kActiveDocument, &Application::activeDocument>>;
+using DocumentMembers =
+    std::tuple<Bind<kModelSpace, &Document::modelSpace>, Bind<kGroups, &Document::groups>>;
+using GroupsMembers = std::tuple<Bind<kGroupsItem, &Groups::item>>;
+using GroupMembers = std::tuple<Bind<kEntityAt, &Group::entityAt>>;
+using ModelSpaceMembers =
+    std::tuple<Bind<kAddSphere, &ModelSpace::addSphere>, Bind<kAddCircle, &ModelSpace::addCircle>,
+               Bind<kAddSpline, &ModelSpace::addSpline>>;
+// Every drawing object: which members it holds follows its kind.
+using EntityMembers =
+    std::tuple<Bind<kDiscard, &CadObject::discard>, Bind<kMarkCode, &Entity::setMarkCode>,
+               Bind<kFinish, &Entity::finish>, Bind<kCheckInterference, &Entity::checkInterference>,
+               Bind<kMeasure, &Solid::measure>>;
+
+// Every row: the application, attached by its ProgID, then what its objects answer.
+inline constexpr auto kMembers =
+    automation::joined(std::array{&kAttach}, automation::rowsOf(ApplicationMembers{}),
+                       automation::rowsOf(DocumentMembers{}), automation::rowsOf(GroupsMembers{}),
+                       automation::rowsOf(GroupMembers{}), automation::rowsOf(ModelSpaceMembers{}),
+                       automation::rowsOf(EntityMembers{}));
+
+}  // namespace members
 
 // Attaches to the running application (kAttach); never starts one.
 class Connector {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "automation/member.h"
 #include "automation/value.h"
@@ -11,6 +12,7 @@
 namespace cmm::members {
 
 using automation::Access;
+using automation::Bind;
 using automation::Interface;
 using automation::Kind;
 using automation::Member;
@@ -144,11 +146,6 @@ inline constexpr Member kWriteCoordinate{.name = "WriteCoordinate",
                                          .args = {Kind::Axis, Kind::Real},
                                          .label = "point coordinate"};
 
-inline constexpr auto kMembers = std::to_array<const Member*>(
-    {&kCreate, &kMachine, &kMachineName, &kPartProgram, &kOldBasic, &kGetProbeRadius, &kCommands,
-     &kCount, &kItem, &kId, &kCommandById, &kCommandValue, &kFeatureData, &kPointCount,
-     &kFeaturePoint, &kReadCoordinate, &kWriteCoordinate});
-
 }  // namespace cmm::members
 
 // What the program asks of the measurement application, each function by the row named beside
@@ -210,6 +207,36 @@ class Application : public automation::Object {
     virtual Value machine(std::int16_t number) = 0;  // kMachine
     virtual Value partProgram() = 0;                 // kPartProgram
 };
+
+// Which function of the interfaces above answers each row, one list per kind of object the
+// application hands out: the stand-ins answer by these lists.
+namespace members {
+
+using ApplicationMembers = std::tuple<Bind<kMachine, &Application::machine>,
+                                      Bind<kPartProgram, &Application::partProgram>>;
+using MachineMembers = std::tuple<Bind<kMachineName, &Machine::name>>;
+using PartProgramMembers =
+    std::tuple<Bind<kOldBasic, &PartProgram::oldBasic>, Bind<kCommands, &PartProgram::commands>>;
+using OldBasicMembers = std::tuple<Bind<kGetProbeRadius, &OldBasic::getProbeRadius>>;
+using CommandsMembers =
+    std::tuple<Bind<kCount, &CommandCollection::count>, Bind<kItem, &CommandCollection::item>,
+               Bind<kCommandById, &CommandCollection::commandById>>;
+using CommandMembers = std::tuple<Bind<kId, &Command::id>, Bind<kCommandValue, &Command::value>,
+                                  Bind<kFeatureData, &Command::featureData>>;
+using FeatureDataMembers = std::tuple<Bind<kPointCount, &FeatureData::pointCount>,
+                                      Bind<kFeaturePoint, &FeatureData::featurePoint>>;
+using PointObjectMembers = std::tuple<Bind<kReadCoordinate, &PointObject::coordinate>,
+                                      Bind<kWriteCoordinate, &PointObject::setCoordinate>>;
+
+// Every row: the application, created from its ProgID, then what its objects answer.
+inline constexpr auto kMembers = automation::joined(
+    std::array{&kCreate}, automation::rowsOf(ApplicationMembers{}),
+    automation::rowsOf(MachineMembers{}), automation::rowsOf(PartProgramMembers{}),
+    automation::rowsOf(OldBasicMembers{}), automation::rowsOf(CommandsMembers{}),
+    automation::rowsOf(CommandMembers{}), automation::rowsOf(FeatureDataMembers{}),
+    automation::rowsOf(PointObjectMembers{}));
+
+}  // namespace members
 
 // Creates the application from its ProgID (kCreate).
 class Connector {

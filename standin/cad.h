@@ -16,7 +16,7 @@ struct CadState {
     bool visible = false;
     std::function<void()> onShown;  // called when Visible is set to True
     Drawing drawing;
-    FaultPlan faults;
+    FaultPlan faults{cad::members::kMembers};
 };
 using CadStatePtr = std::shared_ptr<CadState>;
 

@@ -25,7 +25,7 @@ struct CmmState {
     std::string machineName;
     double probeRadius = 0.0;
     std::vector<PartCommand> commands;  // a part program with no commands is allowed
-    FaultPlan faults;
+    FaultPlan faults{cmm::members::kMembers};
 };
 using CmmStatePtr = std::shared_ptr<CmmState>;
 

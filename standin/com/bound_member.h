@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "automation/member.h"
-#include "standin/bindings.h"
 #include "standin/com/server_object.h"
 
 // The COM side of a binding (bindings.h): reading a row's arguments by their kinds, calling the

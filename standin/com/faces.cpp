@@ -2,6 +2,8 @@
 #include <tuple>
 #include <vector>
 
+#include "cad/api.h"
+#include "cmm/api.h"
 #include "standin/com/bound_member.h"
 #include "standin/com/server_object.h"
 
@@ -23,27 +25,27 @@ const std::vector<Face>& faces() {
         using namespace ::cmm::members;
         using namespace ::cad::members;
         std::vector<Face> kinds;
-        kinds.push_back(bound::faceOf<cmm::Application, CmmApplicationMembers>(
+        kinds.push_back(bound::faceOf<cmm::Application, cmm::members::ApplicationMembers>(
             {bound::answer<cmm::Application>(kApplicationInterface)}));
-        kinds.push_back(bound::faceOf<cmm::Machine, CmmMachineMembers>(
+        kinds.push_back(bound::faceOf<cmm::Machine, cmm::members::MachineMembers>(
             {bound::answer<cmm::Machine>(kMachineInterface)}));
-        kinds.push_back(bound::faceOf<cmm::PartProgram, CmmPartProgramMembers>({}));
-        kinds.push_back(bound::faceOf<cmm::OldBasic, CmmOldBasicMembers>({}));
-        kinds.push_back(bound::faceOf<cmm::CommandCollection, CmmCommandsMembers>(
+        kinds.push_back(bound::faceOf<cmm::PartProgram, cmm::members::PartProgramMembers>({}));
+        kinds.push_back(bound::faceOf<cmm::OldBasic, cmm::members::OldBasicMembers>({}));
+        kinds.push_back(bound::faceOf<cmm::CommandCollection, cmm::members::CommandsMembers>(
             {bound::answer<cmm::CommandCollection>(kCommandsInterface)}));
-        kinds.push_back(bound::faceOf<cmm::Command, CmmCommandMembers>(
+        kinds.push_back(bound::faceOf<cmm::Command, cmm::members::CommandMembers>(
             {bound::answer<cmm::Command>(kCommandInterface)}));
-        kinds.push_back(bound::faceOf<cmm::FeatureData, CmmFeatureDataMembers>(
+        kinds.push_back(bound::faceOf<cmm::FeatureData, cmm::members::FeatureDataMembers>(
             {bound::answer<cmm::FeatureData>(kFeatureDataInterface)}));
-        kinds.push_back(bound::faceOf<cmm::PointObject, CmmPointObjectMembers>(
+        kinds.push_back(bound::faceOf<cmm::PointObject, cmm::members::PointObjectMembers>(
             {bound::answer<cmm::PointObject>(kPointObjectInterface)}));
-        kinds.push_back(bound::faceOf<cad::Application, CadApplicationMembers>({}));
-        kinds.push_back(bound::faceOf<cad::Document, CadDocumentMembers>({}));
-        kinds.push_back(bound::faceOf<cad::Groups, CadGroupsMembers>({}));
-        kinds.push_back(bound::faceOf<cad::Group, CadGroupMembers>(
+        kinds.push_back(bound::faceOf<cad::Application, cad::members::ApplicationMembers>({}));
+        kinds.push_back(bound::faceOf<cad::Document, cad::members::DocumentMembers>({}));
+        kinds.push_back(bound::faceOf<cad::Groups, cad::members::GroupsMembers>({}));
+        kinds.push_back(bound::faceOf<cad::Group, cad::members::GroupMembers>(
             {bound::answer<cad::Group>(kGroupInterface)}));
-        kinds.push_back(bound::faceOf<cad::ModelSpace, CadModelSpaceMembers>({}));
-        kinds.push_back(bound::faceOf<cad::CadObject, CadEntityMembers>(
+        kinds.push_back(bound::faceOf<cad::ModelSpace, cad::members::ModelSpaceMembers>({}));
+        kinds.push_back(bound::faceOf<cad::CadObject, cad::members::EntityMembers>(
             {bound::answer<cad::CadObject>(kObjectInterface),
              bound::answer<cad::Entity>(kEntityInterface),
              bound::answer<cad::Solid>(kSolidInterface),

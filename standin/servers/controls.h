@@ -10,7 +10,6 @@
 #include <tuple>
 
 #include "automation/value.h"
-#include "standin/bindings.h"
 #include "standin/cad.h"
 #include "standin/cmm.h"
 #include "standin/com/server_control.h"
@@ -64,6 +63,7 @@ class Controls : public automation::Object {
 };
 
 namespace cr = control_members;
+using automation::Bind;
 using ControlMembers = std::tuple<
     Bind<cr::kProcessId, &Controls::processId>, Bind<cr::kObjects, &Controls::objects>,
     Bind<cr::kCalls, &Controls::calls>, Bind<cr::kOperationCalls, &Controls::operationCalls>,

@@ -174,6 +174,18 @@ TEST_F(CadStandIn, TheDemoGroupPartStartsWithTheBlock) {
     EXPECT_TRUE(isNothing(block->checkInterference(sphere({-20, 40, 20}, 2), true)));
 }
 
+// A row added without its binding in the application's lists is answered by no COM face; the
+// stand-in refuses it at once, so that the first native test of it shows the gap.
+TEST_F(CadStandIn, AMemberRowOutsideTheListsIsRefusedByName) {
+    static constexpr automation::Member kUnbound{.name = "AddLine"};
+    try {
+        state->faults.call(kUnbound);
+        ADD_FAILURE() << "the stand-in answered an unbound row";
+    } catch (const std::logic_error& refused) {
+        EXPECT_NE(std::string(refused.what()).find("AddLine"), std::string::npos);
+    }
+}
+
 TEST_F(CadStandIn, FaultsRefuseOrAnswerAndEveryCallIsCounted) {
     auto space = modelSpace();
     state->faults.failOn(cad::members::kAddSphere, 1);

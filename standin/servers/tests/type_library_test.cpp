@@ -25,16 +25,16 @@ using ::com::Member;
 namespace control_members = standin::servers::control_members;
 
 template <class Row, std::size_t... Sizes>
-std::vector<const Row*> joined(const std::array<const Row*, Sizes>&... tables) {
+std::vector<const Row*> concatenated(const std::array<const Row*, Sizes>&... tables) {
     std::vector<const Row*> rows;
     (rows.insert(rows.end(), tables.begin(), tables.end()), ...);
     return rows;
 }
 
-const std::vector<const Interface*> kInterfaces = joined(
+const std::vector<const Interface*> kInterfaces = concatenated(
     cmm::members::kInterfaces, cad::members::kInterfaces, std::array{&control_members::kInterface});
 const std::vector<const Member*> kMembers =
-    joined(cmm::members::kMembers, cad::members::kMembers, control_members::kMembers);
+    concatenated(cmm::members::kMembers, cad::members::kMembers, control_members::kMembers);
 
 // The members the library must declare: the direct ones, which the marshaller lays out, and the
 // control object's, which it only describes. The applications' other members go through
