@@ -80,8 +80,9 @@ struct Member {
     Reach reach = Reach::ByName;
     Access access = Access::Method;
     const Interface* face = nullptr;  // the interface that declares it; none where none is known
-    // The dispatch identifier the member is called by; a member called by name has none of its
-    // own: the application says it when asked.
+    // The dispatch identifier the member is called by, where one is fixed (a member reached by
+    // identifier, a stand-in server's controls); for any other member called by name the
+    // application says it when asked.
     std::int32_t id = kNoId;
     int position = -1;  // direct members only; 0 to 6 are IUnknown's and IDispatch's
     std::array<Kind, 6> args{Kind::None, Kind::None, Kind::None,
