@@ -41,21 +41,11 @@ Variant Dispatch::get(DISPID id, const std::string& member) const {
     return invoke(id, DISPATCH_PROPERTYGET | DISPATCH_METHOD, member, none);
 }
 
-void Dispatch::put(DISPID id, const std::string& member, Variant value) const {
-    std::vector<Variant> args;
-    args.push_back(std::move(value));
-    invoke(id, DISPATCH_PROPERTYPUT, member, args);
-}
-
 Variant Dispatch::callByName(const std::string& name, std::vector<Variant> args) const {
     return call(idOf(name), name, std::move(args));
 }
 
 Variant Dispatch::getByName(const std::string& name) const { return get(idOf(name), name); }
-
-void Dispatch::putByName(const std::string& name, Variant value) const {
-    put(idOf(name), name, std::move(value));
-}
 
 Variant Dispatch::call(const Member& member, std::vector<Variant> args, int offset) const {
     const DISPID id =

@@ -36,11 +36,9 @@ class Dispatch {
 
     Variant call(DISPID id, const std::string& member, std::vector<Variant> args = {}) const;
     Variant get(DISPID id, const std::string& member) const;
-    void put(DISPID id, const std::string& member, Variant value) const;
 
     Variant callByName(const std::string& name, std::vector<Variant> args = {}) const;
     Variant getByName(const std::string& name) const;
-    void putByName(const std::string& name, Variant value) const;
 
     // By a member row: by name or by dispatch identifier, as a method, property get or property
     // put, as the row says. `offset` picks one of consecutive identifiers (a coordinate's axis).
